@@ -1,0 +1,139 @@
+#include "text_files.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace tavolux::shell {
+
+namespace {
+
+// Windows-1252 codes 0x80 to 0x9F; 0 marks the five unused codes, which
+// map to the control characters of the same number.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+}  // namespace
+
+QString DecodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        return text;
+    }
+    text.clear();
+    text.reserve(bytes.size());
+    for (char byte : bytes) {
+        auto code = static_cast<unsigned char>(byte);
+        if (code >= 0x80 && code <= 0x9F && kHigh[code - 0x80] != 0) {
+            text += QChar(kHigh[code - 0x80]);
+        } else {
+            text += QChar(code);
+        }
+    }
+    return text;
+}
+
+QByteArray EncodeWindows1252(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes += static_cast<char>(u);
+            continue;
+        }
+        char out = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) out = static_cast<char>(0x80 + i);
+        }
+        bytes += out;
+    }
+    return bytes;
+}
+
+bool ReadWholeFile(const QString& path, QByteArray* contents, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    *contents = bytes;
+    return true;
+}
+
+bool ReadTextFile(const QString& path, QString* text, QString* error) {
+    QByteArray bytes;
+    if (!ReadWholeFile(path, &bytes, error)) return false;
+    *text = DecodeText(bytes);
+    return true;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    if (file.write(contents) != contents.size()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    QString line;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines << line;
+            line.clear();
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines;
+}
+
+QString ToPaneText(const QString& text) {
+    QString pane = text;
+    pane.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    pane.replace(u'\r', u'\n');
+    return pane;
+}
+
+QString FromPaneText(const QString& paneText) {
+    QString text = paneText;
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
+bool IsBlank(const QString& text) {
+    for (QChar c : text) {
+        if (c != u' ') return false;
+    }
+    return true;
+}
+
+}  // namespace tavolux::shell

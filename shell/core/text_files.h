@@ -1,0 +1,38 @@
+// Text files as the editor reads and writes them: read whole before use,
+// UTF-8 or else Windows-1252 on reading, written through a temporary file
+// that replaces the target only when complete.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tavolux::shell {
+
+// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
+// dropped), otherwise Windows-1252, one byte a character.
+QString DecodeText(const QByteArray& bytes);
+QByteArray EncodeWindows1252(const QString& text);  // '?' for what it cannot hold
+
+// Reads the whole file. On failure returns false and puts the platform's
+// error text into *error; *contents is then left alone.
+bool ReadWholeFile(const QString& path, QByteArray* contents, QString* error);
+bool ReadTextFile(const QString& path, QString* text, QString* error);
+
+// Writes the whole file or nothing: the target is replaced only once every
+// byte is on disk. On failure returns false with the platform's error text.
+bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error);
+
+// Splits at CR LF, LF or CR; a final line end starts no further line.
+QStringList SplitLines(const QString& text);
+
+// The panes show one line per paragraph; the program's texts end their
+// lines with CR LF. Any of CR LF, LF or CR read as a line end.
+QString ToPaneText(const QString& text);
+QString FromPaneText(const QString& paneText);
+
+// Blank: empty once leading and trailing spaces are removed; line ends are
+// not spaces.
+bool IsBlank(const QString& text);
+
+}  // namespace tavolux::shell

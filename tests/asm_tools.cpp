@@ -1,0 +1,118 @@
+#include "asm_tools.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+
+#include "equates.h"
+
+#ifndef TAVOLUX_GPASM
+#define TAVOLUX_GPASM "gpasm"
+#endif
+#ifndef TAVOLUX_GPSIM
+#define TAVOLUX_GPSIM "gpsim"
+#endif
+
+namespace tavolux::testing {
+
+namespace fs = std::filesystem;
+
+std::string ToCrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out.push_back('\r');
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+namespace {
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string RunCommand(const std::string& command, int& exitCode) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) throw std::runtime_error("cannot run " + command);
+    std::array<char, 4096> buffer{};
+    size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return output;
+}
+
+fs::path NewFolder() {
+    std::string pattern = (fs::temp_directory_path() / "tavolux-asm-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+}
+
+}  // namespace
+
+Assembly Assemble(const std::string& asmText, bool forSimulation) {
+    Assembly result;
+    const fs::path folder = NewFolder();
+    result.folder = folder.string();
+    WriteFile(folder / "PIC16F84.DEF", shell::BuildEquatesText());
+    std::string program = asmText;
+    if (forSimulation) {
+        const std::string include = "        Include \"PIC16F84.DEF\"\r\n";
+        const size_t at = program.find(include);
+        if (at != std::string::npos) {
+            program.insert(at + include.size(), "        __CONFIG 0x3FF9\r\n");
+        }
+    }
+    WriteFile(folder / "prog.asm", program);
+    int code = 0;
+    result.messages =
+        RunCommand("cd '" + result.folder + "' && " TAVOLUX_GPASM " -p p16f84 prog.asm 2>&1", code);
+    result.ok = code == 0 && result.messages.find("Error") == std::string::npos;
+    return result;
+}
+
+std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
+                              const std::initializer_list<int>& registers,
+                              const std::string& extraScript) {
+    std::ostringstream script;
+    script << extraScript;
+    script << "break c " << cycles << "\nrun\n";
+    for (int r : registers) {
+        std::array<char, 32> line{};
+        std::snprintf(line.data(), line.size(), "reg(0x%02x)\n", r);
+        script << line.data();
+    }
+    script << "quit\n";
+    const fs::path folder = assembly.folder;
+    WriteFile(folder / "run.stc", script.str());
+    int code = 0;
+    const std::string output = RunCommand("cd '" + assembly.folder +
+                                              "' && " TAVOLUX_GPSIM
+                                              " -i -s prog.cod -c run.stc </dev/null 2>&1",
+                                          code);
+    std::map<int, int> values;
+    static const std::regex kRegister(R"(REG0*([0-9A-Fa-f]+)\[[^\]]*\] = \$([0-9A-Fa-f]+))");
+    for (auto it = std::sregex_iterator(output.begin(), output.end(), kRegister);
+         it != std::sregex_iterator(); ++it) {
+        values[std::stoi((*it)[1].str(), nullptr, 16)] = std::stoi((*it)[2].str(), nullptr, 16);
+    }
+    return values;
+}
+
+}  // namespace tavolux::testing

@@ -1,0 +1,32 @@
+// Test helpers that check generated assembly with the real tools: gpasm
+// assembles it, gpsim runs it.
+#pragma once
+
+#include <map>
+#include <string>
+
+namespace tavolux::testing {
+
+// "\n" becomes "\r\n" (a "\r\n" already there stays as it is).
+std::string ToCrLf(const std::string& text);
+std::string ReadFile(const std::string& path);
+
+struct Assembly {
+    bool ok = false;        // gpasm ended well and printed no Error line
+    std::string messages;   // what gpasm printed
+    std::string folder;     // where prog.asm, prog.cod and PIC16F84.DEF are
+};
+
+// Writes the program beside the equates text and assembles it for the
+// p16f84. For a copy meant for gpsim, `forSimulation` puts a configuration
+// word with the watchdog off after the Include line.
+Assembly Assemble(const std::string& asmText, bool forSimulation = false);
+
+// Runs an assembled program in gpsim up to `cycles` and reads the given file
+// registers (address -> value). Extra script lines (stimuli, breaks) come
+// before the run.
+std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
+                              const std::initializer_list<int>& registers,
+                              const std::string& extraScript = "");
+
+}  // namespace tavolux::testing

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "test_access.h"
+#include "translator.h"
+
+namespace {
+
+using tavolux::Translator;
+
+TEST(Symbols, FormatHexLiteral) {
+    const std::pair<int, const char*> cases[] = {{0, "0"},     {1, "0x01"},    {10, "0x0A"},
+                                                 {255, "0xFF"}, {-1, "0xFF"},  {-2, "0xFE"},
+                                                 {256, "0x00"}, {-32768, "0x00"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(Translator::FormatHexLiteral(value), text);
+}
+
+TEST(Symbols, IsNumberWantsTheCanonicalWriting) {
+    for (const char* yes : {"5", "-5", "0", "1.5", "1,5", ".5", "-.25", " 12 ", "&H", "&HZZ", "255"}) {
+        EXPECT_TRUE(Translator::IsNumber(yes)) << yes;
+    }
+    for (const char* no : {"05", "+5", "5.", "1.50", "0.5", "1E3", "5A", "-0", "1 2", "", "  ", "X", "-"}) {
+        EXPECT_FALSE(Translator::IsNumber(no)) << no;
+    }
+}
+
+TEST(Symbols, PortsAndPins) {
+    for (const char* yes : {"A0", "A4", "B0", "B7"}) EXPECT_TRUE(Translator::IsPinName(yes)) << yes;
+    for (const char* no : {"A5", "B8", "A", "B10", "C0", "a0", ""}) {
+        EXPECT_FALSE(Translator::IsPinName(no)) << no;
+    }
+    EXPECT_TRUE(Translator::IsPortName("A"));
+    EXPECT_TRUE(Translator::IsPortName("B"));
+    EXPECT_FALSE(Translator::IsPortName("a"));
+    EXPECT_FALSE(Translator::IsPortName("AB"));
+}
+
+TEST(Symbols, FindCompareOperatorTriesTheOperatorsInOrder) {
+    struct Case {
+        const char* text;
+        bool found;
+        int code, position, length;
+    };
+    const Case cases[] = {
+        {"X<=3", true, 2, 2, 2},       {"X=<3", true, 4, 2, 1},  {"A = B <> C", true, 1, 7, 2},
+        {"X >= 1", true, 3, 3, 2},     {"X > 1", true, 6, 3, 1}, {"X < 1", true, 5, 3, 1},
+        {"X", false, 0, 0, 0},         {"", false, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        int code = -1, position = -1, length = -1;
+        EXPECT_EQ(Translator::FindCompareOperator(c.text, code, position, length), c.found) << c.text;
+        EXPECT_EQ(code, c.code) << c.text;
+        EXPECT_EQ(position, c.position) << c.text;
+        EXPECT_EQ(length, c.length) << c.text;
+    }
+}
+
+TEST(Symbols, VariablesAndSubroutineLabels) {
+    Translator t;
+    tavolux::TranslatorTestAccess a(t);
+    auto& s = a.State();
+    s.FAT = {{"CONTA", "BYTE", "1"}, {"N", "INTEGER", "2"}, {"F", "FLOAT", "4"}, {"L", "LONG", "8"}};
+    EXPECT_TRUE(t.IsVariable("CONTA"));
+    EXPECT_TRUE(t.IsVariable("W#VLTx"));  // generated names count before they are declared
+    EXPECT_FALSE(t.IsVariable("conta"));
+    EXPECT_FALSE(t.IsVariable(""));
+    EXPECT_EQ(t.GetVarSize("CONTA"), 1);
+    EXPECT_EQ(t.GetVarSize("N"), 2);
+    EXPECT_EQ(t.GetVarSize("F"), 4);
+    EXPECT_EQ(t.GetVarSize("L"), 8);
+    EXPECT_EQ(t.GetVarSize("W#VLTx"), 0);
+
+    // A subroutine is called by its label: the bare name without parameters,
+    // the name and the count with them.
+    s.ArraySUB = {{"PAUSA", "0", ""}, {"M", "1", "A"}, {"AREA", "2", "X,Y"}};
+    EXPECT_TRUE(t.IsSubName("PAUSA"));
+    EXPECT_FALSE(t.IsSubName("PAUSA0"));
+    EXPECT_TRUE(t.IsSubName("M1"));
+    EXPECT_FALSE(t.IsSubName("M"));
+    EXPECT_TRUE(t.IsSubName("AREA2"));
+    EXPECT_FALSE(t.IsSubName("AREA"));
+    EXPECT_FALSE(t.IsSubName(""));
+}
+
+}  // namespace

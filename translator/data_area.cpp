@@ -1,0 +1,8 @@
+#include "translator.h"
+
+namespace tavolux {
+
+// Not built yet: its statements stay for the later steps.
+void Translator::CollectDataArea() {}
+
+}  // namespace tavolux

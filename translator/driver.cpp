@@ -1,0 +1,437 @@
+// The translation driver: one run, step by step.
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "basic_text.h"
+#include "translator.h"
+
+namespace tavolux {
+
+using text::InStr;
+using text::Mid;
+using text::StartsWith;
+
+namespace {
+
+std::string InitialPool() {
+    std::string pool;
+    for (int k = 1; k <= kDynVarCount; ++k) pool.push_back(static_cast<char>(k));
+    return pool;
+}
+
+// DO and LOOP are whole words: the line is the word, or the word and a blank.
+bool BeginsWithWord(std::string_view line, std::string_view word) {
+    return line == word || (StartsWith(line, word) && line.size() > word.size() &&
+                            line[word.size()] == ' ');
+}
+
+}  // namespace
+
+Translator::Translator() { InitTranslator(); }
+
+void Translator::InitTranslator() {
+    S = TranslatorState{};
+    S.RamMax = 68;
+    S.RamStart = 12;
+    S.RamReserved = 7;
+    S.LabelPrefix = "@";
+    S.TempPrefix = "W#";
+    S.DynVarPool = InitialPool();
+}
+
+void Translator::ResetRun() {
+    S.AsmText.clear();
+    S.Statistics.clear();
+    S.Flag_Error = false;
+    S.Flag_TableFull = false;
+    S.FAT.clear();
+    S.ArraySUB.clear();
+    S.ArrayCALL.clear();
+    S.MaxCallDepth = 0;
+    S.LabelCounter = 0;
+    S.TempCounter = 0;
+    S.Flag_Interrupt = S.Flag_IntTimer = S.Flag_IntLine = S.Flag_IntExternal = false;
+    S.ArrayINT.clear();
+    S.LabelEndINT.clear();
+    S.Flag_Library = S.Flag_EepromWrite = S.Flag_EepromRead = S.Flag_Div10 = false;
+    S.DynVarMax = 0;
+    S.ArrayDATA.clear();
+    S.InitTimerValue = 0;
+    S.InitTimerVar.clear();
+    S.NoInitTimer = 0;
+    S.Flag_WaitDouble = false;
+    S.DynVarPool = InitialPool();
+    S.CurrentStatement.clear();
+}
+
+TranslationResult Translator::TranslateProgram(std::string_view basicText,
+                                               std::string_view currentFile) {
+    TranslationResult result;
+    result.basicText = std::string(basicText);
+    if (!text::EndsWith(result.basicText, "\r\n")) result.basicText += "\r\n";
+
+    ResetRun();
+    S.BasicText = text::Utf8ToCp1252(basicText);
+    S.CurrentFile = text::Utf8ToCp1252(currentFile);
+
+    const auto run = [this]() {
+        // Source, declaration and structure passes, back to back.
+        PreprocessSource();
+        ExpandConstants();
+        DeclareVariables();
+        ConfigurePorts();
+        CollectDataArea();
+        ExpandSelectCase();
+        ResolveSubsAndCalls();
+        SplitLogicalExpressions();
+        if (S.Flag_Error) return;
+
+        HoistIfFunctions();
+        if (S.Flag_Error) return;
+        if (!TranslateStatements()) return;
+        if (!PairSubBlocks()) return;
+        if (!CheckCallDepth()) return;
+        if (!PairForLoops()) return;
+        if (!PairDoLoops()) return;
+        if (!PairIfBlocks()) return;
+        if (!TranslateAssignments()) return;
+        if (!CheckResidue()) return;
+
+        CompactLines();
+        OptimizeLabels();
+        WriteAsmProgram();
+        if (S.Flag_Error) return;
+        BuildStatistics();
+    };
+    run();
+
+    result.asmText = text::Cp1252ToUtf8(S.AsmText);
+    result.flagError = S.Flag_Error;
+    if (!S.Flag_Error) result.statistics = text::Cp1252ToUtf8(S.Statistics);
+    return result;
+}
+
+// Special functions in IF conditions are computed into a byte first:
+// "IF DIV10(X) THEN" becomes "W#D1 = DIV10(X)" and "IF W#D1 <> 0 THEN".
+void Translator::HoistIfFunctions() {
+    static const char* const kFunctions[] = {"DIV10(", "DIV10R(", "READ(", "GETDATA("};
+    for (int k = 1; k <= NoInput(); ++k) {
+        if (!StartsWith(Line(k), "IF ")) continue;
+        for (const char* function : kFunctions) {
+            const std::string statement = Line(k);
+            const int p = InStr(statement, function);
+            if (p == 0) continue;
+            const int open = p + static_cast<int>(std::char_traits<char>::length(function)) - 1;
+            int q = InStr(statement, ")", open + 1);
+            if (q == 0) q = static_cast<int>(statement.size());
+            if (!InsertLines(k, 1)) return;
+            const bool dynamic = function[0] == 'D';
+            const std::string t = dynamic ? NewDynamicVar() : std::string("W#VLTx");
+            const std::string call = Mid(statement, p, q - p + 1);
+            if (!text::ContainsAnyOf(statement, "=<>")) {
+                Line(k + 1) = "IF " + t + " <> 0 THEN";
+            } else {
+                Line(k + 1) = Mid(statement, 1, p - 1) + t + Mid(statement, q + 1);
+            }
+            Line(k) = t + " = " + call;
+            if (dynamic) FreeDynamicVar(t);
+        }
+    }
+}
+
+bool Translator::TranslateStatements() {
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string& line = Line(k);
+        if (line.empty() || StartsWith(line, "A>")) continue;
+        TranslateStatement(k);
+        if (S.Flag_Error) return false;
+    }
+    return true;
+}
+
+bool Translator::PairSubBlocks() {
+    int k = 1;
+    while (k <= NoInput()) {
+        if (StartsWith(Line(k), "END SUB")) {
+            S.CurrentStatement = Line(k);
+            ReportError("Struttura SUB...END SUB non bilanciata");
+            return false;
+        }
+        if (!StartsWith(Line(k), "SUB ")) {
+            ++k;
+            continue;
+        }
+        const int last = NoInput();
+        int end = 0;
+        for (int j = k + 1; j <= last; ++j) {
+            if (StartsWith(Line(j), "SUB ")) {
+                S.CurrentStatement = Line(k);
+                ReportError("Dichiarazione SUB non chiusa");
+                return false;
+            }
+            if (Line(j) == "END SUB") {
+                end = j;
+                break;
+            }
+        }
+        if (end == 0) {
+            S.CurrentStatement = Line(k);
+            ReportError("Struttura SUB...END SUB non bilanciata");
+            return false;
+        }
+        TranslateSubBlock(k, end);
+        if (S.Flag_Error) return false;
+        if (StartsWith(Line(k), "SUB ")) return true;  // nothing lowers SUB blocks yet
+        k = end + 1;
+    }
+    return true;
+}
+
+// The stack a chain of calls needs: the longest chain of call pairs, found
+// over all pairs. A chain that comes back to a subroutine already in it never
+// ends, and gets the same message as one that is too deep.
+bool Translator::CheckCallDepth() {
+    if (S.NoCALL() == 0) return true;
+    std::map<std::string, std::vector<std::string>> callees;
+    for (const std::string& pair : S.ArrayCALL) {
+        const int arrow = InStr(pair, "->");
+        if (arrow == 0) continue;
+        callees[Mid(pair, 1, arrow - 1)].push_back(Mid(pair, arrow + 2));
+    }
+    enum class Mark { kNew, kOpen, kDone };
+    std::map<std::string, Mark> mark;
+    std::map<std::string, int> longest;  // pairs in the longest chain from a name
+    bool cycle = false;
+    const std::function<int(const std::string&)> depthFrom = [&](const std::string& name) -> int {
+        Mark& m = mark[name];
+        if (m == Mark::kDone) return longest[name];
+        if (m == Mark::kOpen) {
+            cycle = true;
+            return 0;
+        }
+        m = Mark::kOpen;
+        int best = 0;
+        const auto it = callees.find(name);
+        if (it != callees.end()) {
+            for (const std::string& callee : it->second) {
+                best = std::max(best, 1 + depthFrom(callee));
+                if (cycle) break;
+            }
+        }
+        mark[name] = Mark::kDone;
+        longest[name] = best;
+        return best;
+    };
+    S.MaxCallDepth = 1;
+    for (const auto& entry : callees) {
+        S.MaxCallDepth = std::max(S.MaxCallDepth, depthFrom(entry.first));
+        if (cycle) break;
+    }
+    // The stack level is the chain plus the call into it from the main program.
+    if (cycle || S.MaxCallDepth + 1 > 6) {
+        S.CurrentStatement.clear();
+        ReportError("Superato il livello massimo di CALL a subroutine");
+        return false;
+    }
+    return true;
+}
+
+bool Translator::PairForLoops() {
+    S.CurrentStatement.clear();
+    int pending = 0;
+    int k = 1;
+    while (k <= NoInput()) {
+        if (StartsWith(Line(k), "NEXT")) {
+            ReportError("Struttura FOR...NEXT non bilanciata.");
+            return false;
+        }
+        if (!StartsWith(Line(k), "FOR ")) {
+            ++k;
+            continue;
+        }
+        S.CurrentStatement = Line(k);
+        pending = k;
+        const int last = NoInput();
+        bool paired = false;
+        for (int j = k + 1; j <= last; ++j) {
+            if (StartsWith(Line(j), "FOR ")) {
+                pending = j;
+            } else if (StartsWith(Line(j), "NEXT ")) {
+                const int forLine = pending;
+                TranslateForNext(forLine, j);
+                if (S.Flag_Error) return false;
+                // Nothing lowers FOR loops yet: leave them to the last check.
+                if (StartsWith(Line(forLine), "FOR ")) return true;
+                if (forLine == k) ++k;
+                pending = 0;
+                paired = true;
+                break;
+            }
+        }
+        if (!paired) ++k;
+    }
+    if (pending != 0) {
+        ReportError("Struttura FOR...NEXT non bilanciata");
+        return false;
+    }
+    return true;
+}
+
+bool Translator::PairDoLoops() {
+    S.CurrentStatement.clear();
+    int pending = 0;
+    int k = 1;
+    while (k <= NoInput()) {
+        if (BeginsWithWord(Line(k), "LOOP")) {
+            ReportError("Struttura Do While...Loop non bilanciata, LOOP senza il DO.");
+            return false;
+        }
+        if (!BeginsWithWord(Line(k), "DO")) {
+            ++k;
+            continue;
+        }
+        S.CurrentStatement = Line(k);
+        pending = k;
+        const int last = NoInput();
+        bool paired = false;
+        for (int j = k + 1; j <= last; ++j) {
+            if (BeginsWithWord(Line(j), "DO")) {
+                pending = j;
+            } else if (BeginsWithWord(Line(j), "LOOP")) {
+                const int doLine = pending;
+                TranslateDoLoop(doLine, j);
+                if (S.Flag_Error) return false;
+                if (BeginsWithWord(Line(doLine), "DO")) return true;  // not lowered yet
+                if (doLine == k) ++k;
+                pending = 0;
+                paired = true;
+                break;
+            }
+        }
+        if (!paired) ++k;
+    }
+    if (pending != 0) {
+        ReportError("Struttura Do While....Loop non chiusa");
+        return false;
+    }
+    return true;
+}
+
+bool Translator::PairIfBlocks() {
+    S.CurrentStatement.clear();
+    int pending = 0;
+    int k = 1;
+    while (k <= NoInput()) {
+        if (StartsWith(Line(k), "END IF")) {
+            ReportError("Struttura IF non bilanciata, istruzione END IF senza l'IF");
+            return false;
+        }
+        if (!StartsWith(Line(k), "IF ")) {
+            ++k;
+            continue;
+        }
+        S.CurrentStatement = Line(k);
+        pending = k;
+        int elseLine = -1;
+        const int last = NoInput();
+        bool paired = false;
+        for (int j = k + 1; j <= last; ++j) {
+            if (Line(j) == "ELSE") {
+                elseLine = j;
+            } else if (StartsWith(Line(j), "IF ")) {
+                pending = j;
+                elseLine = -1;
+            } else if (Line(j) == "END IF") {
+                const int ifLine = pending;
+                TranslateIfBlock(ifLine, j, elseLine);
+                if (S.Flag_Error) return false;
+                if (StartsWith(Line(ifLine), "IF ")) return true;  // not lowered yet
+                if (ifLine == k) ++k;
+                pending = 0;
+                paired = true;
+                break;
+            }
+        }
+        if (!paired) ++k;
+    }
+    if (pending != 0) {
+        ReportError("Struttura IF non bilanciata");
+        return false;
+    }
+    return true;
+}
+
+bool Translator::TranslateAssignments() {
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string& line = Line(k);
+        if (StartsWith(line, "A>")) continue;
+        const int equals = InStr(line, "=");
+        if (equals == 0) continue;
+        TranslateAssignment(k, equals);
+        if (S.Flag_Error) return false;
+    }
+    return true;
+}
+
+bool Translator::CheckResidue() {
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string& line = Line(k);
+        if (line.empty() || StartsWith(line, "A>")) continue;
+        S.CurrentStatement = line;
+        ReportError("Istruzione non risolta");
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A count in tenths, with one decimal digit when it has one.
+std::string Tenths(int tenths, const std::string& separator) {
+    std::string out = tenths < 0 ? "-" : "";
+    const int magnitude = tenths < 0 ? -tenths : tenths;
+    out += text::Str(magnitude / 10);
+    if (magnitude % 10 != 0) out += separator + text::Str(magnitude % 10);
+    return out;
+}
+
+}  // namespace
+
+void Translator::BuildStatistics() {
+    // Words: every line after "ORG " that is not empty and not a bare label.
+    int words = 0;
+    bool counting = false;
+    size_t pos = 0;
+    const std::string& asmText = S.AsmText;
+    while (pos < asmText.size()) {
+        size_t end = asmText.find("\r\n", pos);
+        if (end == std::string::npos) end = asmText.size();
+        const std::string line = text::LTrim(std::string_view(asmText).substr(pos, end - pos));
+        pos = end + 2;
+        if (StartsWith(line, "ORG ")) {
+            counting = true;
+            continue;
+        }
+        if (counting && !line.empty() && line.back() != ':') ++words;
+    }
+    const int use = words * 1000 / 1024;  // tenths, fraction dropped
+    const int free = 1000 - use;
+
+    std::string name = S.CurrentFile;
+    const size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    name = S.CurrentFile.empty() ? "<UNDEFINED>" : text::UCase(name);
+
+    std::string& st = S.Statistics;
+    st = "Nome programma: " + name + "\r\n";
+    st += "Lunghezza programma " + text::Str(words) + " word (max 1024)\r\n";
+    st += "Utilizzo risorse " + Tenths(use, decimalSeparator_) + " %  Disponibilit\xE0 " +
+          Tenths(free, decimalSeparator_) + " %\r\n";
+    st += "Numero di variabili definite " + text::Str(S.NoFAT()) + "\r\n";
+    st += "Utilizzo memoria RAM " + text::Str(S.RamUsed) + " byte (max " + text::Str(S.RamMax) +
+          ")\r\n";
+    st += "Livello di Stack " + text::Str(S.MaxCallDepth + 1) + " (Max 6, +2 riservati)";
+}
+
+}  // namespace tavolux

@@ -1,0 +1,182 @@
+// The statement dispatcher, and the statements it translates itself: GOTO,
+// CALL, END, STOP and inline assembly.
+#include "basic_text.h"
+#include "translator.h"
+
+namespace tavolux {
+
+using text::EndsWith;
+using text::Mid;
+using text::StartsWith;
+using text::Trim;
+
+namespace {
+
+constexpr const char* kIndent = "A>        ";
+
+enum class Match { kBegins, kIs };
+
+enum class Family {
+    kPortBits,      // SWAP, CLEAR, SET, RESET, OUTPUT, RECONFIG and the carry
+    kTimer,         // timer set-up and interrupt handlers
+    kShiftRotate,   // SHIFT and ROTATE
+    kWait,          // WAIT
+    kWrite,         // WRITE to the EEPROM
+    kInlineAsm,
+    kGoto,
+    kCall,
+    kEnd,
+    kStop,
+};
+
+struct Rule {
+    Match match;
+    const char* text;
+    Family family;
+};
+
+// The first rule that holds decides; the order matters ("SET TIMER ON" before "SET ").
+constexpr Rule kRules[] = {
+    {Match::kBegins, "SWAP BINARY ", Family::kPortBits},
+    {Match::kBegins, "SWAP BYTE ", Family::kPortBits},
+    {Match::kBegins, "ASM", Family::kInlineAsm},
+    {Match::kBegins, "GOTO ", Family::kGoto},
+    {Match::kBegins, "CALL ", Family::kCall},
+    {Match::kIs, "CLEAR CARRY", Family::kPortBits},
+    {Match::kIs, "CLEAR FLAG CARRY", Family::kPortBits},
+    {Match::kBegins, "CLEAR ", Family::kPortBits},
+    {Match::kIs, "END", Family::kEnd},
+    {Match::kBegins, "SET INIT TIMER TO", Family::kTimer},
+    {Match::kBegins, "ON TIMER INTERRUPT CALL ", Family::kTimer},
+    {Match::kBegins, "ON EXTERNAL INTERRUPT CALL ", Family::kTimer},
+    {Match::kBegins, "ON LINE INTERRUPT CALL ", Family::kTimer},
+    {Match::kBegins, "OUTPUT ", Family::kPortBits},
+    {Match::kBegins, "RECONFIG ", Family::kPortBits},
+    {Match::kBegins, "RESET ", Family::kPortBits},
+    {Match::kBegins, "ROTATE RIGHT ", Family::kShiftRotate},
+    {Match::kBegins, "ROTATE LEFT ", Family::kShiftRotate},
+    {Match::kIs, "SET TIMER ON", Family::kTimer},
+    {Match::kIs, "SET TIMER OFF", Family::kTimer},
+    {Match::kIs, "SET INTERNAL CLOCK", Family::kTimer},
+    {Match::kIs, "SET EXTERNAL CLOCK", Family::kTimer},
+    {Match::kBegins, "SET TIMER RATE TO ", Family::kTimer},
+    {Match::kIs, "SET TIMER EDGE UP", Family::kTimer},
+    {Match::kIs, "SET TIMER EDGE DOWN", Family::kTimer},
+    {Match::kIs, "SET EXTERNAL INTERRUPT EDGE UP", Family::kTimer},
+    {Match::kIs, "SET EXTERNAL INTERRUPT EDGE DOWN", Family::kTimer},
+    {Match::kIs, "SET EXTERNAL INTERRUPT ON", Family::kTimer},
+    {Match::kIs, "SET EXTERNAL INTERRUPT OFF", Family::kTimer},
+    {Match::kIs, "SET LINE INTERRUPT ON", Family::kTimer},
+    {Match::kIs, "SET LINE INTERRUPT OFF", Family::kTimer},
+    {Match::kIs, "SET FLAG CARRY", Family::kPortBits},
+    {Match::kBegins, "SET ", Family::kPortBits},
+    {Match::kBegins, "SHIFT RIGHT ", Family::kShiftRotate},
+    {Match::kBegins, "SHIFT LEFT ", Family::kShiftRotate},
+    {Match::kIs, "STOP", Family::kStop},
+    {Match::kBegins, "WAIT", Family::kWait},
+    {Match::kBegins, "WRITE ", Family::kWrite},
+};
+
+// An assembly line of inline text: a label line when it holds ":", an
+// instruction line otherwise.
+std::string AsmLine(const std::string& asmText) {
+    return text::Contains(asmText, ":") ? "A>" + asmText : kIndent + asmText;
+}
+
+}  // namespace
+
+void Translator::TranslateStatement(int k) {
+    const std::string statement = Line(k);
+    S.CurrentStatement = statement;
+    const Rule* rule = nullptr;
+    for (const Rule& r : kRules) {
+        if (r.match == Match::kIs ? statement == r.text : StartsWith(statement, r.text)) {
+            rule = &r;
+            break;
+        }
+    }
+    if (rule == nullptr) return;  // left for the block and assignment steps
+
+    switch (rule->family) {
+        case Family::kGoto:
+            Line(k) = kIndent + statement;
+            break;
+        case Family::kCall:
+            // Only the exact label of a subroutine: "M" for SUB M, "M1" for SUB M(A).
+            if (IsSubName(Trim(Mid(statement, 6)))) {
+                Line(k) = kIndent + statement;
+            } else {
+                ReportError("Subroutine non definita");
+            }
+            break;
+        case Family::kEnd:
+            if (!InsertLines(k, 1)) return;
+            Line(k) = "A>        SLEEP";
+            Line(k + 1) = "A>        GOTO $-1";
+            break;
+        case Family::kStop:
+            Line(k) = "A>        SLEEP";
+            break;
+        case Family::kInlineAsm:
+            if (StartsWith(statement, "ASM(")) {
+                if (!EndsWith(statement, ")")) {
+                    ReportError("Controllare l'istruzione ASM: " + statement);
+                    return;
+                }
+                const std::string inner = text::ReplaceFirst(
+                    Trim(Mid(statement, 5, static_cast<int>(statement.size()) - 5)), "&H", "0x");
+                Line(k) = AsmLine(inner);
+            } else if (StartsWith(statement, "ASM{")) {
+                TranslateInlineAsmBlock(k);
+            } else {
+                ReportError("Errore si sintassi, controllare : " + statement);
+            }
+            break;
+        case Family::kPortBits:
+        case Family::kTimer:
+        case Family::kShiftRotate:
+        case Family::kWait:
+        case Family::kWrite:
+            // These families are not translated yet: the statement stays as it
+            // is and the last check reports it.
+            break;
+    }
+}
+
+// ASM{ ... }: from the statement's own slot to the first line that ends with "}".
+void Translator::TranslateInlineAsmBlock(int k) {
+    const std::string first = Line(k);
+    Line(k) = Mid(first, 5);
+    for (int j = k;; ++j) {
+        if (j > NoInput()) {
+            ReportError("Blocco di istruzioni ASM non chiuso tra parentesi {}");
+            return;
+        }
+        // A label line of the block is already finished assembly.
+        if (StartsWith(Line(j), "A>")) continue;
+        std::string t = Trim(Line(j));
+        if (t.empty()) continue;
+        t = text::ReplaceFirst(t, "&H", "0x");
+        if (text::Contains(t, "{")) {
+            ReportError("Errore di sintassi, controllare le parentesi nell'istruzione: " + first);
+            return;
+        }
+        if (t == "}") {
+            Line(j).clear();
+            return;
+        }
+        if (EndsWith(t, "}")) {
+            const std::string rest = text::RTrim(Mid(t, 1, static_cast<int>(t.size()) - 1));
+            Line(j) = AsmLine(rest);
+            if (text::Contains(rest, "}")) ReportError("Errore si sintassi, controllare: " + first);
+            return;
+        }
+        Line(j) = AsmLine(t);
+        if (text::Contains(t, "}")) {
+            ReportError("Errore si sintassi, controllare: " + first);
+            return;
+        }
+    }
+}
+
+}  // namespace tavolux

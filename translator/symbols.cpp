@@ -1,0 +1,100 @@
+// The shared tests that classify the words of a statement, and the writer of
+// byte immediates.
+#include "basic_text.h"
+#include "translator.h"
+
+namespace tavolux {
+
+std::string Translator::FormatHexLiteral(int value) {
+    if (value == 0) return "0";
+    const unsigned low = static_cast<unsigned>(value) & 0xFFu;
+    static const char* digits = "0123456789ABCDEF";
+    std::string out = "0x";
+    out.push_back(digits[low >> 4]);
+    out.push_back(digits[low & 0xF]);
+    return out;
+}
+
+bool Translator::IsNumber(std::string_view textIn) {
+    std::string t = text::Trim(textIn);
+    if (t.empty()) return false;
+    if (text::StartsWith(t, "&H")) return true;
+    t = text::ReplaceFirst(t, ",", ".");
+    // The value is read from the start as far as it forms a decimal number;
+    // the text must be exactly the canonical writing of that value.
+    size_t i = 0;
+    if (t[i] == '-' || t[i] == '+') ++i;
+    bool digits = false;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+        ++i;
+        digits = true;
+    }
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits) return false;
+    return text::CanonicalNumber(text::Val(t.substr(0, i))) == t;
+}
+
+bool Translator::IsVariable(std::string_view name) const {
+    if (name.empty()) return false;
+    if (text::StartsWith(name, "W#")) return true;
+    for (const FatRow& row : S.FAT) {
+        if (row.name == name) return true;
+    }
+    return false;
+}
+
+int Translator::GetVarSize(std::string_view name) const {
+    if (name.empty()) return 0;
+    for (const FatRow& row : S.FAT) {
+        if (row.name != name) continue;
+        if (row.type == "INTEGER" || row.type == "WORD") return 2;
+        if (row.type == "SINGLE" || row.type == "FLOAT") return 4;
+        if (row.type == "LONG") return 8;
+        return 1;
+    }
+    return 0;
+}
+
+bool Translator::IsSubName(std::string_view name) const {
+    // A CALL names a subroutine by its label: the bare name for a SUB without
+    // parameters, the name followed by the parameter count otherwise.
+    if (name.empty()) return false;
+    for (const SubRow& row : S.ArraySUB) {
+        const bool hasParams = !row.count.empty() && row.count != "0";
+        if (hasParams ? name == row.name + row.count : name == row.name) return true;
+    }
+    return false;
+}
+
+bool Translator::IsPortName(std::string_view name) { return name == "A" || name == "B"; }
+
+bool Translator::IsPinName(std::string_view name) {
+    if (name.size() != 2) return false;
+    if (name[0] == 'A') return name[1] >= '0' && name[1] <= '4';
+    if (name[0] == 'B') return name[1] >= '0' && name[1] <= '7';
+    return false;
+}
+
+bool Translator::FindCompareOperator(std::string_view t, int& code, int& position, int& length) {
+    code = position = length = 0;
+    if (t.empty()) return false;
+    static const char* const kOperators[] = {"<>", "<=", ">=", "=", "<", ">"};
+    for (int i = 0; i < 6; ++i) {
+        const int at = text::InStr(t, kOperators[i]);
+        if (at > 0) {
+            code = i + 1;
+            position = at;
+            length = i < 3 ? 2 : 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace tavolux

@@ -1,0 +1,222 @@
+// The BASIC to PIC16F84A translator.
+//
+// One run of TranslateProgram turns the text of a BASIC program into the
+// text of an assembly program, or into error reports. Inside, the run is a
+// fixed list of passes over one shared state (TranslatorState): the program
+// line store, the variable and subroutine tables and the feature flags that
+// the statements set and the writer reads.
+//
+// All text inside the state is Windows-1252, one byte per character; the
+// interface takes and gives UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "line_store.h"
+
+namespace tavolux {
+
+// Table sizes.
+inline constexpr int kMaxInput = 3000;
+inline constexpr int kMaxFat = 100;
+inline constexpr int kMaxSub = 50;
+inline constexpr int kMaxCall = 100;
+inline constexpr int kMaxInt = 30;
+inline constexpr int kMaxData = 252;
+inline constexpr int kMaxConfig = 20;
+inline constexpr int kDynVarCount = 15;
+
+struct FatRow {
+    std::string name;  // column 1
+    std::string type;  // column 2: "BYTE", "INTEGER", "WORD", "LONG", "SINGLE", "FLOAT"
+    std::string size;  // column 3: size in bytes as decimal text
+};
+
+struct SubRow {
+    std::string name;    // column 1
+    std::string count;   // column 2: parameter count as decimal text
+    std::string params;  // column 3: parameter list as written
+};
+
+// The whole state of the translator. Counts are the sizes of their tables
+// (NoFAT is FAT.size() and so on); the line store keeps its own count.
+struct TranslatorState {
+    // Program line store.
+    LineStore ArrayInput{kMaxInput};
+    int NoInput() const { return ArrayInput.size(); }
+
+    // Variables and RAM.
+    std::vector<FatRow> FAT;
+    int NoFAT() const { return static_cast<int>(FAT.size()); }
+    int RamStart = 0;
+    int RamMax = 0;
+    int RamReserved = 0;
+    int RamUsed = 0;
+
+    // Subroutines and calls.
+    std::vector<SubRow> ArraySUB;
+    int NoSUB() const { return static_cast<int>(ArraySUB.size()); }
+    std::vector<std::string> ArrayCALL;
+    int NoCALL() const { return static_cast<int>(ArrayCALL.size()); }
+    int MaxCallDepth = 0;
+
+    // Interrupts, timer and delays.
+    std::vector<std::string> ArrayINT;
+    int NoINT() const { return static_cast<int>(ArrayINT.size()); }
+    std::string LabelEndINT;
+    bool Flag_Interrupt = false;
+    bool Flag_IntTimer = false;
+    bool Flag_IntLine = false;
+    bool Flag_IntExternal = false;
+    int InitTimerValue = 0;
+    std::string InitTimerVar;
+    int NoInitTimer = 0;  // 8-bit unsigned in use
+    bool Flag_WaitDouble = false;
+
+    // DATA values and port set-up.
+    std::vector<int> ArrayDATA;
+    int NoDATA() const { return static_cast<int>(ArrayDATA.size()); }
+    std::vector<std::string> ArrayCONFIG;
+    int NoCONFIG() const { return static_cast<int>(ArrayCONFIG.size()); }
+
+    // Library flags.
+    bool Flag_Library = false;
+    bool Flag_EepromWrite = false;
+    bool Flag_EepromRead = false;
+    bool Flag_Div10 = false;
+
+    // Name makers.
+    std::string LabelPrefix;
+    std::string TempPrefix;
+    int LabelCounter = 0;
+    int TempCounter = 0;
+    std::string DynVarPool;  // character k has the code k while "W#D" k is free, 0 while taken
+    int DynVarMax = 0;
+
+    // Error state.
+    bool Flag_Error = false;
+    std::string CurrentStatement;
+    bool Flag_TableFull = false;  // a fixed table overflowed in this run (reported once)
+
+    // The run's input and output.
+    std::string BasicText;  // the program as the pre-pass reads it
+    std::string AsmText;    // the assembly text, or the error reports
+    std::string CurrentFile;
+    std::string Statistics;
+};
+
+struct TranslationResult {
+    std::string basicText;   // the BASIC text as the run leaves it (UTF-8)
+    std::string asmText;     // the program, or the error reports (UTF-8)
+    std::string statistics;  // only after a run without errors (UTF-8)
+    bool flagError = false;
+};
+
+class Translator {
+public:
+    Translator();
+
+    // Sets the constants and clears the state; called once at start-up.
+    void InitTranslator();
+    // Translates one program. `currentFile` is the path of the BASIC file,
+    // empty when there is none.
+    TranslationResult TranslateProgram(std::string_view basicText, std::string_view currentFile);
+
+    // The decimal separator of the statistics' percentages ("." by default).
+    void SetDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
+
+    // The tables as the last run left them.
+    const TranslatorState& State() const { return S; }
+
+private:
+    friend class TranslatorTestAccess;  // unit tests reach single passes through it
+
+    // ---- driver.cpp: the run, step by step -------------------------------
+    void ResetRun();
+    void HoistIfFunctions();
+    bool TranslateStatements();
+    bool PairSubBlocks();
+    bool CheckCallDepth();
+    bool PairForLoops();
+    bool PairDoLoops();
+    bool PairIfBlocks();
+    bool TranslateAssignments();
+    bool CheckResidue();
+    void BuildStatistics();
+
+    // ---- errors.cpp: the error report and the checked tables ------------
+    void ReportError(std::string_view message);
+    // A fixed table is full: the run ends with one message naming the limit.
+    void ReportTableFull(std::string_view table, int limit);
+    bool AddFatRow(std::string name, std::string type, std::string size);
+    bool AddSubRow(std::string name, std::string count, std::string params);
+    bool AddCallPair(std::string pair);
+    bool AddIntLine(std::string line);
+    bool AddDataValue(int value);
+    bool AddConfigLine(std::string line);
+
+    // ---- line_ops.cpp: line store operations and name makers ------------
+    std::string& Line(int k) { return S.ArrayInput[k]; }
+    int NoInput() const { return S.ArrayInput.size(); }
+    bool InsertLines(int position, int count);
+    void DeleteLine(int position);
+    void CompactLines();
+    std::string NewLabel();
+    std::string NewTempVar();
+    std::string NewDynamicVar();
+    void FreeDynamicVar(std::string_view name);
+
+    // ---- symbols.cpp: literal and symbol tests ---------------------------
+public:
+    static std::string FormatHexLiteral(int value);
+    static bool IsNumber(std::string_view text);
+    bool IsVariable(std::string_view name) const;
+    int GetVarSize(std::string_view name) const;
+    bool IsSubName(std::string_view name) const;
+    static bool IsPortName(std::string_view name);
+    static bool IsPinName(std::string_view name);
+    static bool FindCompareOperator(std::string_view text, int& code, int& position, int& length);
+
+private:
+    // ---- prepass.cpp -------------------------------------------------------
+    void PreprocessSource();
+
+    // ---- declarations.cpp, ports_config.cpp, data_area.cpp ----------------
+    void ExpandConstants();
+    void DeclareVariables();
+    void ConfigurePorts();
+    void CollectDataArea();
+
+    // ---- structure passes: select_case.cpp, subroutines.cpp, logic_split.cpp
+    void ExpandSelectCase();
+    void ResolveSubsAndCalls();
+    void SplitLogicalExpressions();
+
+    // ---- statements.cpp: the dispatcher, flow and inline assembly --------
+    void TranslateStatement(int k);
+    void TranslateInlineAsmBlock(int k);
+
+    // ---- block translators -----------------------------------------------
+    void TranslateSubBlock(int header, int end);          // subroutines.cpp
+    void TranslateForNext(int forLine, int nextLine);      // for_loops.cpp
+    void TranslateDoLoop(int doLine, int loopLine);        // do_loops.cpp
+    void TranslateIfBlock(int ifLine, int endIf, int elseLine);  // if_blocks.cpp
+    void TranslateAssignment(int k, int equalsPos);        // assignments.cpp
+
+    // ---- label_optimiser.cpp, writer.cpp, library.cpp ----------------------
+    void OptimizeLabels();
+    void WriteAsmProgram();
+    void EmitLine(std::string_view line);
+    void WriteDataTable();
+    void WriteLibraryRoutines();
+
+    TranslatorState S;
+    std::string decimalSeparator_ = ".";
+};
+
+// Encoding helpers for callers that show the state (the tables view).
+std::string StateTextToUtf8(std::string_view text);
+
+}  // namespace tavolux

@@ -1,0 +1,156 @@
+// The assembly program writer: header, equates, reset and interrupt vectors,
+// DATA table, port set-up, interrupt enables, the program, the library
+// routines and END.
+#include <algorithm>
+
+#include "basic_text.h"
+#include "translator.h"
+
+namespace tavolux {
+
+namespace {
+
+// A label in column 1 with the instruction after it, aligned on column 9.
+std::string LabelAndInstruction(const std::string& label, const std::string& instruction) {
+    std::string out = label + ":";
+    if (out.size() < 8) {
+        out.resize(8, ' ');
+    } else {
+        out += ' ';
+    }
+    return out + instruction;
+}
+
+}  // namespace
+
+void Translator::EmitLine(std::string_view line) {
+    S.AsmText += text::StartsWith(line, "A>") ? line.substr(2) : line;
+    S.AsmText += "\r\n";
+}
+
+void Translator::WriteAsmProgram() {
+    if (S.Flag_Error) return;
+    S.AsmText.clear();
+
+    // 1. Header.
+    EmitLine("        Title \"BASIC to PIC Translator\"");
+    EmitLine("        Include \"PIC16F84.DEF\"");
+
+    // 2. Scratch and interrupt save bytes.
+    AddFatRow("W#VLTx", "BYTE", "1");
+    if (S.Flag_WaitDouble) AddFatRow("W#VLTy", "BYTE", "1");
+    std::string s1, s2, s3;
+    if (S.Flag_Interrupt) {
+        s1 = NewTempVar();
+        s2 = NewTempVar();
+        s3 = NewTempVar();
+    }
+    if (S.Flag_Error) return;
+
+    // 3. One equate per variable, addresses in table order from RamStart.
+    size_t width = 8;
+    for (const FatRow& row : S.FAT) width = std::max(width, row.name.size() + 1);
+    int address = S.RamStart;
+    for (const FatRow& row : S.FAT) {
+        std::string name = row.name;
+        name.resize(width, ' ');
+        EmitLine(name + "EQU " + FormatHexLiteral(address) + "    ;" + row.type + "(" + row.size +
+                 "-Byte)");
+        address += text::ToIntInRange(text::Val(row.size), 0, 0x7FFF).value_or(0);
+    }
+
+    // 4. Reset vector.
+    EmitLine("        ORG 0");
+
+    const bool hasData = S.NoDATA() > 0;
+    std::string start;
+    if (S.Flag_Interrupt || hasData) start = NewLabel();
+
+    if (S.Flag_Interrupt) {
+        // 5. Interrupt entry at address 4 and context save.
+        EmitLine("        GOTO " + start);
+        EmitLine("        NOP");
+        EmitLine("        NOP");
+        EmitLine("        NOP");
+        EmitLine("        MOVWF " + s1);
+        EmitLine("        SWAPF " + s1 + " , F");
+        EmitLine("        SWAPF Reg_Status , W");
+        EmitLine("        MOVWF " + s2);
+        EmitLine("        SWAPF W#VLTx , W");
+        EmitLine("        MOVWF " + s3);
+
+        // 6, 7. The dispatcher, with the timer reload value patched in.
+        for (int k = 1; k <= S.NoINT(); ++k) {
+            std::string& line = S.ArrayINT[static_cast<size_t>(k) - 1];
+            if (k < S.NoINT() &&
+                text::LTrim(S.ArrayINT[static_cast<size_t>(k)]) == "MOVWF Reg_Tmr0") {
+                line = IsVariable(S.InitTimerVar)
+                           ? "        MOVF " + S.InitTimerVar + " , W"
+                           : "        MOVLW 0x" + text::Hex(static_cast<unsigned>(S.InitTimerValue));
+            }
+            EmitLine(line);
+        }
+
+        // 8. Epilogue.
+        EmitLine(LabelAndInstruction(S.LabelEndINT, "SWAPF " + s3 + " , W"));
+        EmitLine("        MOVWF W#VLTx");
+        EmitLine("        SWAPF " + s2 + " , W");
+        EmitLine("        MOVWF Reg_Status");
+        EmitLine("        SWAPF " + s1 + " , W");
+        EmitLine("        RETFIE");
+
+        // 9. DATA table and the start of the main program.
+        WriteDataTable();
+        if (start.size() < 6) {
+            EmitLine(LabelAndInstruction(start, "NOP"));
+        } else {
+            EmitLine(start + ": NOP");
+        }
+    } else if (hasData) {
+        // 10. Jump over the DATA table.
+        EmitLine("        GOTO " + start);
+        WriteDataTable();
+        EmitLine(start + ":");
+    }
+
+    // 11. Port set-up.
+    for (const std::string& line : S.ArrayCONFIG) EmitLine(line);
+
+    // 12. Interrupt enables.
+    if (S.Flag_Interrupt) {
+        if (S.Flag_IntTimer) {
+            EmitLine("        BSF Reg_Status , Bit_5");
+            EmitLine("        BSF Reg_Option , Bit_0");
+            EmitLine("        BSF Reg_Option , Bit_1");
+            EmitLine("        BSF Reg_Option , Bit_2");
+            EmitLine("        BCF Reg_Option , Bit_3");
+            EmitLine("        BSF Reg_Option , Bit_4");
+            EmitLine("        BCF Reg_Option , Bit_5");
+            EmitLine("        BCF Reg_Status2, Bit_5");
+            EmitLine("        CLRF Reg_Tmr0");
+            EmitLine("        BCF Reg_Intcon , Bit_2");
+            EmitLine("        BSF Reg_Intcon , Bit_5");
+        }
+        if (S.Flag_IntExternal) {
+            EmitLine("        BCF Reg_Intcon , Bit_1");
+            EmitLine("        BSF Reg_Intcon , Bit_4");
+        }
+        if (S.Flag_IntLine) {
+            EmitLine("        BCF Reg_Intcon , Bit_0");
+            EmitLine("        BSF Reg_Intcon , Bit_3");
+        }
+        EmitLine("        BSF Reg_Intcon , Bit_7");
+    }
+
+    // 13. The program.
+    for (int k = 1; k <= NoInput(); ++k) {
+        if (!Line(k).empty()) EmitLine(Line(k));
+    }
+
+    // 14, 15. Library routines and the end.
+    WriteLibraryRoutines();
+    EmitLine("        END");
+    if (!S.Flag_Interrupt) EmitLine("");
+}
+
+}  // namespace tavolux
