@@ -1,0 +1,4 @@
+ASM(MOVLW &H1F)
+ASM(MOVWF &H20 ; &H20 stays)
+ASM(NOP)
+END

@@ -1,0 +1,5 @@
+ASM{
+  MOVLW &H05
+  MOVWF &H20
+}
+END

@@ -1,0 +1,10 @@
+        Title "BASIC to PIC Translator"
+        Include "PIC16F84.DEF"
+W#VLTx  EQU 0x0C    ;BYTE(1-Byte)
+        ORG 0
+        CLRF 0x20
+        INCF 0x20 , 1
+        SLEEP
+        GOTO $-1
+        END
+

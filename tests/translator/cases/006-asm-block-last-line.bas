@@ -1,0 +1,3 @@
+ASM{ CLRF &H20
+  INCF &H20 , 1 }
+END

@@ -1,0 +1,2 @@
+ASM(NOP) X
+END

@@ -1,0 +1,4 @@
+ASM{ MOVLW 1
+ASM{
+}
+END

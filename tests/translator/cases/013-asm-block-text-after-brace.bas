@@ -1,0 +1,3 @@
+ASM{
+MOVLW 1 } NOP
+END

@@ -1,0 +1,3 @@
+ASM{
+NOP } NOP }
+END

@@ -1,0 +1,4 @@
+STOP
+ASM{
+NOP
+END

@@ -1,0 +1,2 @@
+CALL PIPPO
+END

@@ -1,0 +1,2 @@
+END
+END SUB

@@ -1,0 +1,3 @@
+END
+SUB PROVA
+STOP

@@ -1,0 +1,4 @@
+END
+SUB A
+SUB B
+END SUB

@@ -1,0 +1,2 @@
+NEXT I
+END

@@ -1,0 +1,3 @@
+DOSE = 1
+LOOPS = 2
+END

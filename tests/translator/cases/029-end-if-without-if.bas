@@ -1,0 +1,2 @@
+END IF
+END

@@ -1,0 +1,4 @@
+IF READ(3) > 5 THEN
+STOP
+END IF
+END
