@@ -1,8 +1,248 @@
+// IF ... ELSE ... END IF blocks: the labels of the block and the test of its
+// condition, which jumps to the false label when the condition does not hold
+// and falls through into the THEN part when it holds.
+//
+// Comparisons work on single bytes (a multi-byte variable by its first byte).
+// Against the constant 0 the byte is read as signed (bit 7 set is negative);
+// against any other constant, and between two variables, as unsigned.
+#include <cmath>
+#include <vector>
+
+#include "basic_text.h"
 #include "translator.h"
 
 namespace tavolux {
 
-// Not built yet: its statements stay for the later steps.
-void Translator::TranslateIfBlock(int, int, int) {}
+using text::Contains;
+using text::InStr;
+using text::Mid;
+using text::Trim;
+
+namespace {
+
+constexpr const char* kIndent = "A>        ";
+
+// Operator codes of FindCompareOperator.
+enum Operator { kNotEqual = 1, kLessEqual, kGreaterEqual, kEqual, kLess, kGreater };
+
+// The byte immediate of a numeric constant: rounded half to even, written by
+// its low byte ("0x00" for 256; only zero itself is "0").
+std::string ByteImmediate(double value) {
+    if (!std::isfinite(value)) return Translator::FormatHexLiteral(0);
+    const double rounded = text::RoundHalfEven(value);
+    const long long whole = static_cast<long long>(std::fmod(rounded, 65536.0));
+    return Translator::FormatHexLiteral(static_cast<int>(whole));
+}
+
+// The lines of a test. Instructions are written behind the indent; an entry
+// that starts with "A>" is already a whole label line.
+std::vector<std::string> CompareWithZero(int op, const std::string& x, const std::string& f,
+                                         const std::string& m) {
+    const std::string load = "MOVF " + x + " , W";
+    const std::string rotate = "RLF " + x + " , W";
+    switch (op) {
+        case kEqual:
+            return {load, "BTFSS Reg_Status , Flag_Z", "GOTO " + f};
+        case kNotEqual:
+            return {load, "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
+        case kLess:
+            return {load,   "BTFSC Reg_Status , Flag_Z", "GOTO " + f,
+                    rotate, "BTFSS Reg_Status , Flag_C", "GOTO " + f};
+        case kGreater:
+            return {load,   "BTFSC Reg_Status , Flag_Z", "GOTO " + f,
+                    rotate, "BTFSC Reg_Status , Flag_C", "GOTO " + f};
+        case kLessEqual:
+            return {load,          "BTFSC Reg_Status , Flag_Z", "GOTO " + m,
+                    rotate,        "BTFSS Reg_Status , Flag_C", "GOTO " + f,
+                    "A>" + m + ":"};
+        default:  // kGreaterEqual
+            return {load,          "BTFSC Reg_Status , Flag_Z", "GOTO " + m,
+                    rotate,        "BTFSC Reg_Status , Flag_C", "GOTO " + f,
+                    "A>" + m + ":"};
+    }
+}
+
+std::vector<std::string> CompareWithConstant(int op, const std::string& x, const std::string& k,
+                                             const std::string& f, const std::string& m) {
+    const std::string load = "MOVF " + x + " , W";
+    const std::string loadK = "MOVLW " + k;
+    const std::string subtract = "SUBWF " + x + " , W";
+    switch (op) {
+        case kEqual:
+            return {load, "SUBLW " + k, "BTFSS Reg_Status , Flag_Z", "GOTO " + f};
+        case kNotEqual:
+            return {load, "SUBLW " + k, "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
+        case kLess:
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + f,
+                    "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f};
+        case kGreater:
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + f,
+                    "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f};
+        case kLessEqual:
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + m,
+                    "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f,
+                    "A>" + m + ":"};
+        default:  // kGreaterEqual
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + m,
+                    "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f,
+                    "A>" + m + ":"};
+    }
+}
+
+// Equality loads X and computes Y - X; the orderings load Y and compute X - Y.
+std::vector<std::string> CompareVariables(int op, const std::string& x, const std::string& y,
+                                          const std::string& f, const std::string& m) {
+    const std::string loadY = "MOVF " + y + " , W";
+    const std::string subtractX = "SUBWF " + x + " , W";
+    switch (op) {
+        case kEqual:
+            return {"MOVF " + x + " , W", "SUBWF " + y + " , W", "BTFSS Reg_Status , Flag_Z",
+                    "GOTO " + f};
+        case kNotEqual:
+            return {"MOVF " + x + " , W", "SUBWF " + y + " , W", "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + f};
+        case kLess:
+            return {loadY,
+                    subtractX,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + f,
+                    "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f};
+        case kGreater:
+            return {loadY,
+                    subtractX,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + f,
+                    "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f};
+        case kLessEqual:
+            return {loadY,
+                    subtractX,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + m,
+                    "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f,
+                    "A>" + m + ":"};
+        default:  // kGreaterEqual
+            return {loadY,
+                    subtractX,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + m,
+                    "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f,
+                    "A>" + m + ":"};
+    }
+}
+
+// The test a flag condition asks for: the flag clear, the flag set, or a form
+// that means neither. Only the forms that read as one of the two are taken:
+// "= 0", "<> 1" and "< 1" ask for a clear flag; "= 1", "<> 0" and the flag
+// alone for a set one.
+enum class FlagTest { kClear, kSet, kInvalid };
+
+FlagTest ReadFlagCondition(const std::string& condition, const std::string& flag) {
+    if (condition == flag) return FlagTest::kSet;
+    int code = 0, position = 0, length = 0;
+    if (!Translator::FindCompareOperator(condition, code, position, length)) {
+        return FlagTest::kInvalid;
+    }
+    if (Trim(Mid(condition, 1, position - 1)) != flag) return FlagTest::kInvalid;
+    const std::string value = Trim(Mid(condition, position + length));
+    const bool zero = value == "0";
+    const bool one = value == "1";
+    if ((code == kEqual && zero) || (code == kNotEqual && one) || (code == kLess && one)) {
+        return FlagTest::kClear;
+    }
+    if ((code == kEqual && one) || (code == kNotEqual && zero)) return FlagTest::kSet;
+    return FlagTest::kInvalid;
+}
+
+}  // namespace
+
+void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
+    const std::string statement = Line(ifLine);
+    S.CurrentStatement = statement;
+    int thenPos = InStr(statement, " THEN");
+    if (thenPos == 0) thenPos = static_cast<int>(statement.size()) + 1;
+    int op = 0, opPos = 0, opLength = 0;
+    FindCompareOperator(statement, op, opPos, opLength);
+
+    // The frame: F where control goes when the condition fails, and with an
+    // ELSE part the end label D that the THEN part jumps to.
+    const std::string f = NewLabel();
+    if (elseLine <= ifLine || elseLine >= endIf) {
+        Line(endIf) = "A>" + f + ":";
+    } else {
+        const std::string d = NewLabel();
+        Line(elseLine) = "A>" + f + ":";
+        Line(endIf) = "A>" + d + ":";
+        if (!InsertLines(elseLine, 1)) return;
+        Line(elseLine) = kIndent + ("GOTO " + d);
+    }
+
+    // Tests of the input ports are translated by their own pass; until then
+    // the IF line stays for the final check.
+    if (Contains(statement, "INPUT(")) return;
+
+    std::vector<std::string> lines;
+    const std::string condition = Trim(Mid(statement, 4, thenPos - 4));
+    if (Contains(statement, " FLAG_CARRY") || Contains(statement, " FLAG_ZERO")) {
+        const bool carry = Contains(statement, " FLAG_CARRY");
+        const FlagTest test = ReadFlagCondition(condition, carry ? "FLAG_CARRY" : "FLAG_ZERO");
+        if (test == FlagTest::kInvalid) {
+            ReportError("Controllare l'istruzione");
+            return;
+        }
+        lines = {std::string(test == FlagTest::kClear ? "BTFSC" : "BTFSS") + " Reg_Status , " +
+                     (carry ? "Flag_C" : "Flag_Z"),
+                 "GOTO " + f};
+    } else {
+        if (op == 0) {
+            ReportError("Controllare l'istruzione");
+            return;
+        }
+        const std::string x = Trim(Mid(statement, 4, opPos - 4));
+        const int rightStart = opPos + opLength;
+        const std::string right = Trim(Mid(statement, rightStart, thenPos - rightStart));
+        if (!IsVariable(x)) {
+            ReportError("Variabile non definita " + x);
+            return;
+        }
+        // Only "<=" and ">=" need the middle label, made after the frame's.
+        const std::string m = (op == kLessEqual || op == kGreaterEqual) ? NewLabel() : "";
+        if (IsNumber(right)) {
+            const double value = text::Val(text::ReplaceFirst(right, ",", "."));
+            lines = value == 0 ? CompareWithZero(op, x, f, m)
+                               : CompareWithConstant(op, x, ByteImmediate(value), f, m);
+        } else if (IsVariable(right)) {
+            lines = CompareVariables(op, x, right, f, m);
+        } else {
+            ReportError("Variabile non definita");
+            return;
+        }
+    }
+
+    if (!InsertLines(ifLine, static_cast<int>(lines.size()) - 1)) return;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        Line(ifLine + static_cast<int>(i)) = text::StartsWith(line, "A>") ? line : kIndent + line;
+    }
+}
 
 }  // namespace tavolux

@@ -1,9 +1,119 @@
+// The routines a program carries only when it uses them: the EEPROM write
+// and read, the division by ten, and the DATA lookup table.
 #include "translator.h"
 
 namespace tavolux {
 
-// Not built yet: its statements stay for the later steps.
-void Translator::WriteDataTable() {}
-void Translator::WriteLibraryRoutines() {}
+namespace {
+
+// Takes the byte in W, the address in EEADR, and leaves EEADR one further
+// on. The write sequence runs with interrupts off: the first copy serves a
+// program that has them enabled, the second one that has not.
+constexpr const char* kEepromWrite[] = {
+    "@@WRT:  MOVWF Reg_Eedata",
+    "        BTFSS Reg_Intcon , Bit_7",
+    "        GOTO $+0x11",
+    "        BCF Reg_Intcon , Bit_7",
+    "        BSF Reg_Status , Bit_5",
+    "        BCF Reg_Eecon1 , Bit_4",
+    "        BSF Reg_Eecon1 , Bit_2",
+    "        MOVLW 0x55",
+    "        MOVWF Reg_Eecon2",
+    "        MOVLW 0xAA",
+    "        MOVWF Reg_Eecon2",
+    "        BSF Reg_Eecon1 , Bit_1",
+    "        BTFSS Reg_Eecon1 , Bit_4",
+    "        GOTO $-1",
+    "        BCF Reg_Eecon1 , Bit_4",
+    "        BCF Reg_Eecon1 , Bit_2",
+    "        BCF Reg_Status2 , Bit_5",
+    "        BSF Reg_Intcon , Bit_7",
+    "        GOTO $+0x0E",
+    "        BSF Reg_Status , Bit_5",
+    "        BCF Reg_Eecon1 , Bit_4",
+    "        BSF Reg_Eecon1 , Bit_2",
+    "        MovLW 0x55",
+    "        MovWF Reg_Eecon2",
+    "        MovLW 0xAA",
+    "        MovWF Reg_Eecon2",
+    "        BSF Reg_Eecon1 , Bit_1",
+    "        BTFSS Reg_Eecon1 , Bit_4",
+    "        GOTO $-1",
+    "        BCF Reg_Eecon1 , Bit_4",
+    "        BCF Reg_Eecon1 , Bit_2",
+    "        BCF Reg_Status2 , Bit_5",
+    "        INCF Reg_Eeadr , F",
+    "        RETURN",
+};
+
+// Takes the address in W and gives the byte back in W.
+constexpr const char* kEepromRead[] = {
+    "@@RD:   MOVWF Reg_Eeadr",
+    "        BSF Reg_Status    , Bit_5",
+    "        BSF Reg_Eecon1    , Bit_0",
+    "        Nop",
+    "        BCF Reg_Status2   , Bit_5",
+    "        MOVF Reg_Eedata   , W",
+    "        RETURN",
+};
+
+// The head of the DATA lookup: W holds the index from 1. The jump adds the
+// program counter's low byte and carries into PCLATH, so the table may
+// cross a 256-word page.
+constexpr const char* kDataLookup[] = {
+    "@@GD:   CLRF Reg_Pclath",
+    "        ADDLW 3",
+    "        ADDwf Reg_Pcl, W",
+    "        BTFSC Reg_Status, Bit_0",
+    "        Incf  Reg_Pclath , F",
+    "        MOVWF Reg_Pcl",
+    "        NOP",
+};
+
+}  // namespace
+
+void Translator::WriteDataTable() {
+    if (S.NoDATA() == 0) return;
+    for (const char* line : kDataLookup) EmitLine(line);
+    for (int value : S.ArrayDATA) EmitLine("        RETLW " + FormatHexLiteral(value));
+}
+
+void Translator::WriteLibraryRoutines() {
+    if (!S.Flag_Library) return;
+    if (S.Flag_EepromWrite) {
+        for (const char* line : kEepromWrite) EmitLine(line);
+    }
+    if (S.Flag_EepromRead) {
+        for (const char* line : kEepromRead) EmitLine(line);
+    }
+    if (S.Flag_Div10) {
+        // Dividend in W, quotient back in W: 160, 80, 40, 20 and 10 are taken
+        // from the dividend wherever they fit, one quotient bit each; what is
+        // left is the remainder, which @@DV10C gives back.
+        const std::string q = NewDynamicVar();
+        const std::string r = NewDynamicVar();
+        const std::string d = NewDynamicVar();
+        EmitLine("@@DV10: Movwf " + r);
+        EmitLine("        Clrf  " + q);
+        EmitLine("        Movlw 0xA0");
+        EmitLine("        Movwf " + d);
+        EmitLine("        Movf  " + d + " , W");
+        EmitLine("        Subwf " + r + " , W");
+        EmitLine("        BTFSS Reg_Status , Flag_C");
+        EmitLine("        Goto  $+2");
+        EmitLine("        Movwf " + r);
+        EmitLine("        RLF " + q + " , F");
+        EmitLine("        RRF " + d + " , F");
+        EmitLine("        BTFSS " + d + ", Bit_0");
+        EmitLine("        Goto $-8");
+        EmitLine("        Movf " + q + " , W");
+        EmitLine("        Return");
+        EmitLine("@@DV10C: Movf " + r + " , W");
+        EmitLine("        Return");
+        FreeDynamicVar(q);
+        FreeDynamicVar(r);
+        FreeDynamicVar(d);
+    }
+}
 
 }  // namespace tavolux

@@ -130,6 +130,10 @@ public:
     // The tables as the last run left them.
     const TranslatorState& State() const { return S; }
 
+    // Runs the source pre-pass alone on `basicText` (UTF-8) and returns the
+    // lines it stored (Windows-1252); any report is in State().AsmText.
+    std::vector<std::string> PreprocessOnly(std::string_view basicText);
+
 private:
     friend class TranslatorTestAccess;  // unit tests reach single passes through it
 

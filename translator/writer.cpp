@@ -47,6 +47,22 @@ void Translator::WriteAsmProgram() {
     }
     if (S.Flag_Error) return;
 
+    // The variables, temporaries, scratch and save bytes must end within the
+    // chip's general-purpose registers, 0x0C to 0x4F: past them the program
+    // would use registers that do not exist. Then no program is written.
+    {
+        long long end = S.RamStart;
+        for (const FatRow& row : S.FAT) {
+            end += text::ToIntInRange(text::Val(row.size), 0, 0x7FFF).value_or(0);
+        }
+        if (end - 1 > 0x4F) {
+            S.AsmText.clear();
+            S.CurrentStatement.clear();
+            ReportError("Memoria RAM insufficiente: le variabili superano l'indirizzo 0x4F");
+            return;
+        }
+    }
+
     // 3. One equate per variable, addresses in table order from RamStart.
     size_t width = 8;
     for (const FatRow& row : S.FAT) width = std::max(width, row.name.size() + 1);

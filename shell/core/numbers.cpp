@@ -13,7 +13,9 @@ int HexDigit(QChar c) {
     return -1;
 }
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 }  // namespace
 
@@ -24,7 +26,8 @@ double ReadNumber(const QString& text) {
     }
     if (t.startsWith(u"&H", Qt::CaseInsensitive)) {
         double value = 0;
-        for (int i = 2; i < t.size() && HexDigit(t[i]) >= 0; ++i) value = value * 16 + HexDigit(t[i]);
+        for (int i = 2; i < t.size() && HexDigit(t[i]) >= 0; ++i)
+            value = value * 16 + HexDigit(t[i]);
         return value;
     }
     int i = 0;
@@ -108,6 +111,8 @@ QColor BgrToQColor(int bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-int QColorToBgr(const QColor& color) { return Rgb(color.red(), color.green(), color.blue()); }
+int QColorToBgr(const QColor& color) {
+    return Rgb(color.red(), color.green(), color.blue());
+}
 
 }  // namespace tavolux::shell

@@ -40,6 +40,8 @@ int BgrHexToColor(const QString& text);
 QColor BgrToQColor(int bgr);
 int QColorToBgr(const QColor& color);
 // &HBBGGRR from red, green and blue.
-constexpr int Rgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
+constexpr int Rgb(int red, int green, int blue) {
+    return red | (green << 8) | (blue << 16);
+}
 
 }  // namespace tavolux::shell

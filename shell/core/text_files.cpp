@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
-
 #include <array>
 
 namespace tavolux::shell {
@@ -20,7 +19,7 @@ constexpr std::array<char16_t, 32> kHigh = {
 }  // namespace
 
 QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
@@ -50,7 +49,8 @@ QByteArray EncodeWindows1252(const QString& text) {
         }
         char out = '?';
         for (int i = 0; i < 32; ++i) {
-            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) out = static_cast<char>(0x80 + i);
+            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i))
+                out = static_cast<char>(0x80 + i);
         }
         bytes += out;
     }

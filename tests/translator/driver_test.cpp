@@ -89,7 +89,7 @@ TEST(TranslateProgram, StatisticsNameTheProgramAndTheDecimalSeparator) {
               std::string::npos);
     r = t.TranslateProgram("END", "");
     EXPECT_EQ(r.statistics.substr(0, r.statistics.find("\r\n")), "Nome programma: <UNDEFINED>");
-    EXPECT_NE(r.statistics.find("Utilizzo risorse 0.2 %  Disponibilit\xC3\xA0 99.8 %"),
+    EXPECT_NE(r.statistics.find("Utilizzo risorse 0,2 %  Disponibilit\xC3\xA0 99,8 %"),
               std::string::npos);
 }
 

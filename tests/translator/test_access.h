@@ -6,7 +6,7 @@
 namespace tavolux {
 
 class TranslatorTestAccess {
-public:
+  public:
     explicit TranslatorTestAccess(Translator& t) : t_(t) {}
     TranslatorState& State() { return t_.S; }
     std::string NewLabel() { return t_.NewLabel(); }
@@ -17,8 +17,19 @@ public:
     void ReportError(std::string_view message) { t_.ReportError(message); }
     bool CheckCallDepth() { return t_.CheckCallDepth(); }
     void ResetRun() { t_.ResetRun(); }
+    void TranslateAssignment(int k, int equalsPos) { t_.TranslateAssignment(k, equalsPos); }
+    void WriteDataTable() { t_.WriteDataTable(); }
+    void WriteLibraryRoutines() { t_.WriteLibraryRoutines(); }
+    void TranslateIfBlock(int ifLine, int endIf, int elseLine) {
+        t_.TranslateIfBlock(ifLine, endIf, elseLine);
+    }
+    void OptimizeLabels() { t_.OptimizeLabels(); }
+    void ExpandConstants() { t_.ExpandConstants(); }
+    void DeclareVariables() { t_.DeclareVariables(); }
+    void CollectDataArea() { t_.CollectDataArea(); }
+    void WriteAsmProgram() { t_.WriteAsmProgram(); }
 
-private:
+  private:
     Translator& t_;
 };
 

@@ -1,0 +1,66 @@
+// The settings file "_PicConfig.Txt": thirteen lines, each ended by CR LF,
+// holding the panes' colours, font sizes and bold flags, the current file,
+// the backup folder and the timer calculator's three inputs.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+namespace tavolux::shell {
+
+// Colours are &HBBGGRR values (red in the low byte).
+struct EditorSettings {
+    int BasicForeColor = 0;
+    int BasicBackColor = 0;
+    int AsmForeColor = 0;
+    int AsmBackColor = 0;
+    double BasicFontSize = 0;
+    double AsmFontSize = 0;
+    int BasicFontBold = 0;  // bold only when exactly 1
+    int AsmFontBold = 0;
+};
+
+struct SettingsValues {
+    EditorSettings editor;
+    QString CurrentFile;
+    QString BackupDir;
+    QString TimerCalcFrequency;
+    QString TimerCalcPrescaler;
+    QString TimerCalcTMR0;
+};
+
+// What a pane shows at the moment of the repairs (at start-up, its design
+// values).
+struct PaneLook {
+    int foreColor = 0;
+    int backColor = 0;
+    double fontSize = 0;
+};
+
+inline constexpr double kMinFontSize = 1;
+inline constexpr double kMaxFontSize = 200;
+inline constexpr int kMaxColor = 0xFFFFFF;
+
+// The file's bytes: UTF-8, CR LF after every line. A line break inside a
+// text value is stored as a blank, so every value keeps its own line.
+QByteArray FormatSettingsFile(const SettingsValues& values);
+
+// Reads the thirteen lines (CR LF, LF or CR end a line; missing lines are
+// empty) without repairing anything.
+SettingsValues ParseSettingsFile(const QByteArray& bytes);
+
+// The repairs, in order: a font size of 0 takes the pane's, other sizes are
+// held to 1..200 points; a colour outside 000000..FFFFFF, or text and
+// background colours alike, take both colours from the pane; a current file
+// that is not an existing regular file is dropped; an empty backup folder
+// becomes the working folder.
+void RepairSettings(SettingsValues& values, const PaneLook& basicPane, const PaneLook& asmPane,
+                    const std::function<bool(const QString&)>& fileExists,
+                    const std::function<QString()>& findWorkDir);
+
+// Negative colours become black before they are painted.
+void ClampColorsForDisplay(EditorSettings& settings);
+double ClampFontSize(double points);
+
+}  // namespace tavolux::shell

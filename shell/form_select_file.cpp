@@ -1,0 +1,313 @@
+#include "form_select_file.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "file_names.h"
+#include "my_msg_box.h"
+#include "numbers.h"
+#include "platform.h"
+#include "seams.h"
+#include "shell_state.h"
+#include "widget_colors.h"
+
+namespace tavolux::shell {
+
+namespace {
+
+const int kWindowColor = Rgb(152, 161, 133);
+const int kListBack = Rgb(255, 224, 192);
+const int kListText = Rgb(128, 64, 64);
+
+QFont TimesFont(double points, bool bold) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(TimesFont(11.25, true));
+    SetForeColor(label, Rgb(0, 128, 0));
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(TimesFont(14.25, true));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListWidget* MakeList(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setFont(TimesFont(9.75, true));
+    SetBackColor(list, kListBack);
+    SetForeColor(list, kListText);
+    return list;
+}
+
+QString ErrorReport(const QString& head, const QFile& file) {
+    return head + QStringLiteral("\r\n") + file.errorString() +
+           QStringLiteral("\r\n(Codice errore ") + QString::number(static_cast<int>(file.error())) +
+           u')';
+}
+
+}  // namespace
+
+FormSelectFile::FormSelectFile(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormSelectFile"));
+    setWindowTitle(QStringLiteral("Selezione file"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, BgrToQColor(kWindowColor));
+    setPalette(palette);
+    resize(640, 560);
+
+    LabelTitolo = new QLabel(QStringLiteral("Save/Open"), this);
+    LabelTitolo->setObjectName(QStringLiteral("LabelTitolo"));
+    LabelTitolo->setFont(TimesFont(20.25, true));
+    LabelTitolo->setAlignment(Qt::AlignCenter);
+    LabelTitolo->setAutoFillBackground(true);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Posizione disco"));
+    Drive1 = new QComboBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setFont(TimesFont(11.25, false));
+    SetBackColor(Drive1, kListBack);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Posizione"));
+    Dir1 = MakeList(this, "Dir1");
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Nome File"));
+    File1 = MakeList(this, "File1");
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Nome completo del file"));
+    FileTesto = new QLineEdit(this);
+    FileTesto->setObjectName(QStringLiteral("FileTesto"));
+    FileTesto->setFont(TimesFont(11.25, true));
+    SetBackColor(FileTesto, kListBack);
+    DeleteFile = MakeButton(this, "DeleteFile", QStringLiteral("CANCELLA"));
+    DeleteFile->hide();
+    BTNAnnulla = MakeButton(this, "BTNAnnulla", QStringLiteral("ANNULLA"));
+    BTNOK = MakeButton(this, "BTNOK", QStringLiteral("OK "));
+
+    LabelTitolo->setGeometry(10, 8, 620, 40);
+    Label3->setGeometry(10, 54, 620, 20);
+    Drive1->setGeometry(10, 76, 620, 26);
+    Label1->setGeometry(10, 110, 305, 20);
+    Label2->setGeometry(325, 110, 305, 20);
+    Dir1->setGeometry(10, 132, 305, 270);
+    File1->setGeometry(325, 132, 305, 270);
+    Label4->setGeometry(10, 410, 620, 20);
+    FileTesto->setGeometry(10, 432, 620, 28);
+    DeleteFile->setGeometry(10, 490, 190, 44);
+    BTNAnnulla->setGeometry(225, 490, 190, 44);
+    BTNOK->setGeometry(440, 490, 190, 44);
+
+    connect(Drive1, &QComboBox::currentIndexChanged, this,
+            &FormSelectFile::FormSelectFile_Drive1_Change);
+    connect(Dir1, &QListWidget::itemClicked, this, &FormSelectFile::FormSelectFile_Dir1_Click);
+    connect(Dir1, &QListWidget::itemDoubleClicked, this,
+            &FormSelectFile::FormSelectFile_Dir1_Change);
+    connect(File1, &QListWidget::itemClicked, this, &FormSelectFile::FormSelectFile_File1_Click);
+    connect(File1, &QListWidget::itemDoubleClicked, this,
+            &FormSelectFile::FormSelectFile_File1_Click);
+    connect(FileTesto, &QLineEdit::returnPressed, this,
+            &FormSelectFile::FormSelectFile_BTNOK_Click);
+    connect(BTNOK, &QPushButton::clicked, this, &FormSelectFile::FormSelectFile_BTNOK_Click);
+    connect(BTNAnnulla, &QPushButton::clicked, this,
+            &FormSelectFile::FormSelectFile_BTNAnnulla_Click);
+    connect(DeleteFile, &QPushButton::clicked, this,
+            &FormSelectFile::FormSelectFile_DeleteFile_Click);
+
+    FormSelectFile_Form_Load();
+}
+
+void FormSelectFile::FormSelectFile_Form_Load() {
+    ShellGlobals& g = Globals();
+    // Title: save titles red on yellow, the others green on the window colour.
+    LabelTitolo->setText(g.SelectFileTitle);
+    bool save = IsSaveTitle(g.SelectFileTitle);
+    SetForeColor(LabelTitolo, save ? Rgb(255, 0, 0) : Rgb(0, 255, 0));
+    SetBackColor(LabelTitolo, save ? Rgb(255, 255, 0) : kWindowColor);
+
+    drives_ = ListDrives();
+    {
+        QSignalBlocker block(Drive1);
+        Drive1->addItems(drives_);
+    }
+
+    if (!g.CurrentFile.isEmpty()) {
+        g.CurrentFile = CollapseDoubledSeparators(g.CurrentFile);
+        QString folder = FolderPart(g.CurrentFile);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::currentPath();
+        folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+        SelectDrive(DriveOf(folder));
+        ShowFolders(folder);
+        ShowFiles(folder);
+        FileTesto->setText(g.CurrentFile);
+        return;
+    }
+    QString start = QDir::currentPath();
+    for (const QString& folder : DefaultProgramFolders(QDir::homePath(), drives_)) {
+        if (!QDir(folder).entryList(QDir::Files).isEmpty()) {
+            start = folder;
+            break;
+        }
+    }
+    SelectDrive(DriveOf(start));
+    ShowFolders(start);
+    ShowFiles(start);
+    FileTesto->clear();
+}
+
+QString FormSelectFile::DriveOf(const QString& path) const {
+    QString best;
+    for (const QString& drive : drives_) {
+        QString root = drive.endsWith(u'/') ? drive : drive + u'/';
+        if ((path == drive || path.startsWith(root)) && drive.size() > best.size()) best = drive;
+    }
+    return best.isEmpty() && !drives_.isEmpty() ? drives_.first() : best;
+}
+
+void FormSelectFile::SelectDrive(const QString& drive) {
+    QSignalBlocker block(Drive1);
+    Drive1->setCurrentIndex(static_cast<int>(drives_.indexOf(drive)));
+}
+
+void FormSelectFile::ShowFolders(const QString& folder) {
+    dirPath_ = folder;
+    Dir1->clear();
+    QDir dir(folder);
+    if (!dir.isRoot()) {
+        auto* up = new QListWidgetItem(QStringLiteral(".."), Dir1);
+        up->setData(Qt::UserRole, QDir::cleanPath(dir.absoluteFilePath(QStringLiteral(".."))));
+    }
+    for (const QFileInfo& sub : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        auto* item = new QListWidgetItem(sub.fileName(), Dir1);
+        item->setData(Qt::UserRole, sub.absoluteFilePath());
+    }
+}
+
+void FormSelectFile::ShowFiles(const QString& folder) {
+    filesFolder_ = folder;
+    File1->clear();
+    File1->addItems(QDir(folder).entryList(QDir::Files, QDir::Name));
+}
+
+void FormSelectFile::RefreshLists() {
+    ShowFolders(dirPath_);
+    ShowFiles(filesFolder_);
+}
+
+void FormSelectFile::showEvent(QShowEvent* event) {
+    RefreshLists();
+    QDialog::showEvent(event);
+}
+
+void FormSelectFile::FormSelectFile_Drive1_Change(int index) {
+    if (index < 0 || index >= drives_.size()) return;
+    QString root = drives_[index];
+    QDir dir(root);
+    if (!dir.exists() || !dir.isReadable()) {
+        FileTesto->clear();
+        ShowMessage(QStringLiteral("Unità non pronta: ") + root);
+        return;
+    }
+    ShowFolders(root);
+    ShowFiles(root);
+    FileTesto->setText(root);
+}
+
+void FormSelectFile::FormSelectFile_Dir1_Click(QListWidgetItem* item) {
+    if (!item) return;
+    DeleteFile->hide();
+    QString folder = item->data(Qt::UserRole).toString();
+    ShowFiles(folder);
+    FileTesto->setText(folder);
+}
+
+void FormSelectFile::FormSelectFile_Dir1_Change(QListWidgetItem* item) {
+    if (!item) return;
+    QString folder = item->data(Qt::UserRole).toString();
+    ShowFolders(folder);
+    ShowFiles(folder);
+    FileTesto->setText(folder);
+}
+
+void FormSelectFile::FormSelectFile_File1_Click(QListWidgetItem* item) {
+    if (!item) return;
+    DeleteFile->show();
+    FileTesto->setText(JoinPath(filesFolder_, item->text()));
+}
+
+QString FormSelectFile::ValidateChosenName() {
+    QString name = ValidateFileName(FileTesto->text(), filesFolder_, drives_);
+    if (name.isEmpty()) return QString();
+    if (RegularFileExists(name)) return name;
+    if (!AskYesNo(this, QStringLiteral("Il file indicato non esiste. Deve essere creato?"))) {
+        return QString();
+    }
+    // Create only what is not there: an existing name (a folder, or a file
+    // that appeared meanwhile) is never emptied.
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        ShowMessage(QStringLiteral("Il file indicato non può essere creato.\r\nErrore: ") +
+                    file.errorString() + QStringLiteral("\r\n(Codice errore ") +
+                    QString::number(static_cast<int>(file.error())) + u')');
+        return QString();
+    }
+    file.close();
+    Globals().SelectFileCreated = name;
+    return name;
+}
+
+void FormSelectFile::FormSelectFile_BTNOK_Click() {
+    QString name = ValidateChosenName();
+    FileTesto->setText(name);
+    Globals().CurrentFile = name.trimmed();
+    accept();
+}
+
+void FormSelectFile::FormSelectFile_BTNAnnulla_Click() {
+    Globals().CurrentFile.clear();
+    QDialog::reject();
+}
+
+void FormSelectFile::reject() {
+    FormSelectFile_BTNAnnulla_Click();
+}
+
+void FormSelectFile::FormSelectFile_DeleteFile_Click() {
+    QString name = FileTesto->text().trimmed();
+    if (name.isEmpty()) return;
+    name = CollapseFirstDoubledSeparator(name);
+    FileTesto->setText(name);
+    if (IsDriveRoot(name, drives_)) {
+        Globals().CurrentFile.clear();
+        return;
+    }
+    if (!RegularFileExists(name)) return;
+    if (!AskYesNo(this, QStringLiteral("\r\nCANCELLO IL FILE SELEZIONATO ?\r\n") + name +
+                            QStringLiteral("\r\n"))) {
+        return;
+    }
+    QFile file(name);
+    if (!file.remove()) {
+        ShowMessage(ErrorReport(QStringLiteral("Impossibile cancellare il file"), file));
+        return;
+    }
+    ShowFiles(filesFolder_);
+    FileTesto->clear();
+    DeleteFile->hide();
+}
+
+}  // namespace tavolux::shell

@@ -1,0 +1,121 @@
+#include "my_msg_box.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "form1.h"
+#include "layout.h"
+#include "numbers.h"
+#include "seams.h"
+#include "shell_state.h"
+#include "text_files.h"
+#include "widget_colors.h"
+
+namespace tavolux::shell {
+
+namespace {
+
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+}  // namespace
+
+MyMsgBox::MyMsgBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("MyMsgBox"));
+    setWindowTitle(QStringLiteral("Form8"));
+    setFixedSize(TwipsToPixels(9315), TwipsToPixels(3900));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, BgrToQColor(0xC0FFFF));
+    setPalette(palette);
+    setMouseTracking(true);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(Twips(840, 480, 7815, 2295));
+    Text1->setReadOnly(true);
+    Text1->setFrameShape(QFrame::NoFrame);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Long reports stay readable: the bar shows only when the text overflows.
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QFont textFont(QStringLiteral("Times New Roman"));
+    textFont.setPointSizeF(15.75);
+    textFont.setItalic(true);
+    Text1->setFont(textFont);
+    SetBackColor(Text1, 0xC0FFFF);
+    Text1->setPlainText(QStringLiteral("Warning\n"));
+    Text1->viewport()->setMouseTracking(true);
+    Text1->viewport()->installEventFilter(this);
+    Text1->installEventFilter(this);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(Twips(720, 3120, 8055, 495));
+    QFont buttonFont(QStringLiteral("MS Sans Serif"));
+    buttonFont.setPointSizeF(13.5);
+    buttonFont.setBold(true);
+    Command1->setFont(buttonFont);
+    SetBackColor(Command1, 0xFF00);
+    connect(Command1, &QPushButton::clicked, this, &MyMsgBox::MyMsgBox_Command1_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &MyMsgBox::MyMsgBox_Timer1_Timer);
+    Timer1->start();
+}
+
+void MyMsgBox::SetMessage(const QString& text) {
+    Text1->setPlainText(ToPaneText(text));
+}
+
+void MyMsgBox::MyMsgBox_Command1_Click() {
+    accept();
+}
+
+void MyMsgBox::MyMsgBox_Timer1_Timer() {
+    ++idleTicks_;
+    if (idleTicks_ >= kMessageIdleTicks) {
+        Timer1->stop();
+        accept();
+    }
+}
+
+bool MyMsgBox::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) idleTicks_ = 0;
+    return QDialog::eventFilter(watched, event);
+}
+
+void MyMsgBox::mouseMoveEvent(QMouseEvent* event) {
+    idleTicks_ = 0;
+    QDialog::mouseMoveEvent(event);
+}
+
+void ShowMessage(const QString& text) {
+    Form1* form = Globals().MainWindow;
+    const int dim = Rgb(70, 70, 70);
+    int basicBack = 0, asmBack = 0;
+    if (form) {
+        basicBack = BackColor(form->TextBasic);
+        asmBack = BackColor(form->TextASM);
+        SetBackColor(form->TextBasic, dim);
+        SetBackColor(form->TextASM, dim);
+    }
+    if (Seams::Enabled()) {
+        Seams::RecordMessage(text);
+    } else {
+        MyMsgBox box(form);
+        box.SetMessage(text);
+        box.exec();
+    }
+    if (form) {
+        SetBackColor(form->TextBasic, basicBack);
+        SetBackColor(form->TextASM, asmBack);
+    }
+}
+
+}  // namespace tavolux::shell

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "layout.h"
+
+namespace tavolux::shell {
+namespace {
+
+LayoutInput Screen(int width, int height, int layout, double label2Top = 0) {
+    LayoutInput in;
+    in.screenWidth = width;
+    in.screenHeight = height;
+    in.paneLayout = layout;
+    in.label2Top = label2Top;
+    return in;
+}
+
+TEST(ShellLayout, FirstLayoutStacksThePanesAndPlacesTheColumns) {
+    LayoutResult r = ComputeLayout(Screen(19200, 14400, kFirstLayout));
+    EXPECT_EQ(r.windowWidth, 17280);
+    EXPECT_EQ(r.windowHeight, 12960);
+    EXPECT_DOUBLE_EQ(r.basic.left, 383.8);
+    EXPECT_DOUBLE_EQ(r.basic.top, 297);
+    EXPECT_DOUBLE_EQ(r.basic.width, 15033.6);
+    EXPECT_DOUBLE_EQ(r.basic.height, 5832);
+    EXPECT_DOUBLE_EQ(r.assembly.top, 6426);
+    EXPECT_TRUE(r.showBasic && r.showAsm);
+    ASSERT_TRUE(r.placeColumns);
+    EXPECT_DOUBLE_EQ(r.columnLeft, 15801.2);
+    EXPECT_DOUBLE_EQ(r.label2Top, 297);
+    EXPECT_DOUBLE_EQ(r.basTops[0], 802);
+    EXPECT_DOUBLE_EQ(r.basTops[7], 802 + 7 * 505);
+    EXPECT_DOUBLE_EQ(r.label1Top, 6426);
+    EXPECT_DOUBLE_EQ(r.asmTops[0], 6931);
+    EXPECT_DOUBLE_EQ(r.asmTops[6], 6931 + 6 * 505);
+    EXPECT_EQ(r.nextLayout, kSideBySide);
+}
+
+TEST(ShellLayout, CycleThroughTheFourLayouts) {
+    struct Case {
+        int layout;
+        bool showBasic, showAsm, moveBasic, moveAsm;
+        int next;
+    };
+    const Case cases[] = {
+        {kSideBySide, true, true, true, true, kBasicAlone},
+        {kBasicAlone, true, false, true, false, kAsmAlone},
+        {kAsmAlone, false, true, false, true, 4},
+        {4, true, true, true, true, kSideBySide},
+    };
+    for (const Case& c : cases) {
+        LayoutResult r = ComputeLayout(Screen(19200, 14400, c.layout, 297));
+        EXPECT_EQ(r.showBasic, c.showBasic) << c.layout;
+        EXPECT_EQ(r.showAsm, c.showAsm) << c.layout;
+        EXPECT_EQ(r.moveBasic, c.moveBasic) << c.layout;
+        EXPECT_EQ(r.moveAsm, c.moveAsm) << c.layout;
+        EXPECT_EQ(r.nextLayout, c.next) << c.layout;
+        EXPECT_FALSE(r.placeColumns) << c.layout;
+    }
+}
+
+TEST(ShellLayout, SingleAndSideBySidePanesLineUpWithTheBasLabel) {
+    LayoutResult side = ComputeLayout(Screen(19200, 14400, kSideBySide, 297));
+    // G4 = (17280 - 2 * 7430.4 - 1095) / 4 = 331.05
+    EXPECT_DOUBLE_EQ(side.basic.left, 331.05);
+    EXPECT_DOUBLE_EQ(side.assembly.left, 2 * 331.05 + 7430.4);
+    EXPECT_DOUBLE_EQ(side.basic.top, 297);
+    EXPECT_DOUBLE_EQ(side.assembly.top, 297);
+    EXPECT_DOUBLE_EQ(side.basic.height, 0.92 * 12960);
+    LayoutResult alone = ComputeLayout(Screen(19200, 14400, kAsmAlone, 297));
+    EXPECT_DOUBLE_EQ(alone.assembly.left, 383.8);
+    EXPECT_DOUBLE_EQ(alone.assembly.width, 15033.6);
+    EXPECT_DOUBLE_EQ(alone.assembly.top, 297);
+}
+
+TEST(ShellLayout, ScreenSizes) {
+    struct Case {
+        int width, height, windowWidth, windowHeight;
+    };
+    const Case cases[] = {
+        {12000, 9000, 10800, 8100},    // 800 x 600 pixels
+        {20490, 11520, 18441, 10368},  // 1366 x 768
+        {15, 15, 14, 14},              // 13.5 rounds to the even neighbour
+        {57600, 32400, 32767, 29160},  // 3840 x 2160: held to 32767
+        {0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        LayoutResult r = ComputeLayout(Screen(c.width, c.height, kFirstLayout));
+        EXPECT_EQ(r.windowWidth, c.windowWidth) << c.width;
+        EXPECT_EQ(r.windowHeight, c.windowHeight) << c.height;
+        if (c.width < 12000) continue;
+        EXPECT_LE(r.basic.left + r.basic.width, r.columnLeft);
+        EXPECT_LE(r.assembly.top + r.assembly.height, r.windowHeight + 1e-9);
+    }
+}
+
+TEST(ShellLayout, TwipsAndPixels) {
+    EXPECT_EQ(TwipsToPixels(1440), 96);
+    EXPECT_EQ(TwipsToPixels(1095), 73);
+    EXPECT_EQ(TwipsToPixels(405), 27);
+    EXPECT_EQ(PixelsToTwips(800), 12000);
+}
+
+}  // namespace
+}  // namespace tavolux::shell

@@ -1,0 +1,240 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "form_select_file.h"
+#include "my_msg_box.h"
+#include "numbers.h"
+#include "widget_colors.h"
+#include "window_fixture.h"
+
+namespace tavolux::shell {
+namespace {
+
+class WindowSelectFile : public WindowTest {
+  protected:
+    // A dialog as the callers show it: title and proposed path first.
+    std::unique_ptr<FormSelectFile> Open(const QString& title, const QString& proposed) {
+        Globals().SelectFileTitle = title;
+        Globals().CurrentFile = proposed;
+        auto dialog = std::make_unique<FormSelectFile>();
+        dialog->show();
+        return dialog;
+    }
+    void SetUp() override {
+        WindowTest::SetUp();
+        QDir::setCurrent(folder_.path());
+    }
+};
+
+TEST_F(WindowSelectFile, TitleColours) {
+    struct Case {
+        const char* title;
+        int fore, back;
+    };
+    const Case cases[] = {
+        {"Salvataggio File ASM", Rgb(255, 0, 0), Rgb(255, 255, 0)},
+        {"Apertura File", Rgb(0, 255, 0), Rgb(152, 161, 133)},
+        {"salvataggio", Rgb(0, 255, 0), Rgb(152, 161, 133)},
+    };
+    for (const Case& c : cases) {
+        auto d = Open(c.title, "");
+        EXPECT_EQ(d->LabelTitolo->text(), c.title);
+        EXPECT_EQ(ForeColor(d->LabelTitolo), c.fore) << c.title;
+        EXPECT_EQ(BackColor(d->LabelTitolo), c.back) << c.title;
+        EXPECT_EQ(d->windowTitle(), "Selezione file");
+        EXPECT_EQ(d->BTNOK->text(), "OK ");
+        EXPECT_FALSE(d->DeleteFile->isVisible());
+    }
+}
+
+TEST_F(WindowSelectFile, DrivesComeFromThePlatformLayer) {
+    auto d = Open("Apertura File", "");
+    ASSERT_EQ(d->Drive1->count(), ListDrives().size());
+    EXPECT_EQ(d->Drive1->itemText(0), "/");
+}
+
+TEST_F(WindowSelectFile, CloseBoxAndEscChooseNothing) {
+    Write(Path("p.bas"), "x");
+    auto d = Open("Salvataggio File", Path("p.bas"));
+    d->close();
+    EXPECT_EQ(Globals().CurrentFile, "");
+    auto e = Open("Salvataggio File", Path("p.bas"));
+    QTest::keyClick(e.get(), Qt::Key_Escape);
+    EXPECT_EQ(Globals().CurrentFile, "");
+    auto a = Open("Salvataggio File", Path("p.bas"));
+    a->BTNAnnulla->click();
+    EXPECT_EQ(Globals().CurrentFile, "");
+}
+
+TEST_F(WindowSelectFile, ProposedPathWithDoubledSeparatorOpensItsFolder) {
+    QDir().mkpath(Path("sub"));
+    Write(Path("sub/p.bas"), "x");
+    auto d = Open("Salvataggio File", folder_.path() + "/sub//p.bas");
+    EXPECT_EQ(Globals().CurrentFile, Path("sub/p.bas"));
+    EXPECT_EQ(d->ShownFolder(), Path("sub"));
+    EXPECT_EQ(d->FileTesto->text(), Path("sub/p.bas"));
+    EXPECT_EQ(d->File1->count(), 1);
+    d->BTNOK->click();
+    EXPECT_EQ(Globals().CurrentFile, Path("sub/p.bas"));
+}
+
+TEST_F(WindowSelectFile, BareProposedNameLandsInTheCurrentFolder) {
+    auto d = Open("Salvataggio File", "PIC16F84.DEF");
+    EXPECT_EQ(d->FileTesto->text(), "PIC16F84.DEF");
+    Seams::AnswerNextQuestion(true);
+    d->BTNOK->click();
+    EXPECT_EQ(Seams::questions, QStringList{"Il file indicato non esiste. Deve essere creato?"});
+    EXPECT_EQ(Globals().CurrentFile, Path("PIC16F84.DEF"));
+    EXPECT_TRUE(QFile::exists(Path("PIC16F84.DEF")));
+    EXPECT_EQ(Globals().SelectFileCreated, Path("PIC16F84.DEF"));
+}
+
+TEST_F(WindowSelectFile, OkOnMissingFile) {
+    auto no = Open("Apertura File", Path("new.bas"));
+    Seams::AnswerNextQuestion(false);
+    no->BTNOK->click();
+    EXPECT_EQ(Globals().CurrentFile, "");
+    EXPECT_FALSE(QFile::exists(Path("new.bas")));
+
+    auto blank = Open("Apertura File", "");
+    blank->FileTesto->setText("    ");
+    blank->BTNOK->click();
+    EXPECT_EQ(Globals().CurrentFile, "");
+
+    auto root = Open("Apertura File", "");
+    root->FileTesto->setText("/");
+    root->BTNOK->click();
+    EXPECT_EQ(Globals().CurrentFile, "");
+
+    auto bad = Open("Apertura File", "");
+    bad->FileTesto->setText(Path("no/such/folder/x.bas"));
+    Seams::AnswerNextQuestion(true);
+    bad->BTNOK->click();
+    EXPECT_EQ(Globals().CurrentFile, "");
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(
+        Seams::messages[0].startsWith("Il file indicato non può essere creato.\r\nErrore: "));
+    EXPECT_TRUE(Seams::messages[0].contains("(Codice errore "));
+}
+
+TEST_F(WindowSelectFile, HiddenFileCountsAsExistingAndIsNeverEmptied) {
+    Write(Path(".hidden.bas"), "keep me");
+    auto d = Open("Apertura File", Path(".hidden.bas"));
+    d->BTNOK->click();
+    EXPECT_TRUE(Seams::questions.isEmpty());
+    EXPECT_EQ(Globals().CurrentFile, Path(".hidden.bas"));
+    EXPECT_EQ(Read(Path(".hidden.bas")), "keep me");
+}
+
+TEST_F(WindowSelectFile, FolderOfThatNameIsNotAFile) {
+    QDir().mkpath(Path("adir"));
+    auto d = Open("Apertura File", Path("adir"));
+    Seams::AnswerNextQuestion(true);
+    d->BTNOK->click();
+    EXPECT_EQ(Globals().CurrentFile, "");
+    EXPECT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(QFileInfo(Path("adir")).isDir());
+}
+
+TEST_F(WindowSelectFile, ClickAndEnter) {
+    Write(Path("a.bas"), "A");
+    auto d = Open("Apertura File", Path("a.bas"));
+    ASSERT_EQ(d->File1->count(), 1);
+    emit d->File1->itemDoubleClicked(d->File1->item(0));
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(d->DeleteFile->isVisible());
+    EXPECT_EQ(d->FileTesto->text(), Path("a.bas"));
+    d->FileTesto->setText("a.bas");  // a bare name goes to the shown folder
+    QTest::keyClick(d->FileTesto, Qt::Key_Return);
+    EXPECT_EQ(Globals().CurrentFile, Path("a.bas"));
+}
+
+TEST_F(WindowSelectFile, DeleteAsksAndDeletesOnlyTheNamedFile) {
+    Write(Path("a.bas"), "A");
+    Write(Path("b.bas"), "B");
+    auto d = Open("Apertura File", Path("a.bas"));
+    emit d->File1->itemClicked(d->File1->item(0));
+    Seams::AnswerNextQuestion(false);
+    d->DeleteFile->click();
+    EXPECT_TRUE(QFile::exists(Path("a.bas")));
+    EXPECT_EQ(Seams::questions.value(0),
+              "\r\nCANCELLO IL FILE SELEZIONATO ?\r\n" + Path("a.bas") + "\r\n");
+    Seams::AnswerNextQuestion(true);
+    d->DeleteFile->click();
+    EXPECT_FALSE(QFile::exists(Path("a.bas")));
+    EXPECT_TRUE(QFile::exists(Path("b.bas")));
+    EXPECT_EQ(d->File1->count(), 1);
+    EXPECT_TRUE(d->FileTesto->text().isEmpty());
+    EXPECT_FALSE(d->DeleteFile->isVisible());
+
+    // A drive root deletes nothing and empties the result.
+    d->FileTesto->setText("/");
+    d->DeleteFile->click();
+    EXPECT_EQ(Globals().CurrentFile, "");
+}
+
+TEST_F(WindowSelectFile, DefaultProgramFolderIsTheStart) {
+    QString programs = QDir::homePath() + "/Tavolux Programmi";
+    QDir().mkpath(programs);
+    Write(programs + "/uno.bas", "1");
+    auto d = Open("Apertura File", "");
+    EXPECT_EQ(d->ShownFolder(), programs);
+    EXPECT_TRUE(d->FileTesto->text().isEmpty());
+    QFile::remove(programs + "/uno.bas");
+    auto e = Open("Apertura File", "");
+    EXPECT_EQ(e->ShownFolder(), QDir::currentPath());
+}
+
+// ---- Message window --------------------------------------------------------------
+
+using WindowMessage = WindowTest;
+
+TEST_F(WindowMessage, ClosesAfterFifteenIdleTicks) {
+    MyMsgBox box;
+    box.SetMessage("Programma: x\r\nRAM");
+    EXPECT_EQ(box.Text1->toPlainText(), "Programma: x\nRAM");
+    EXPECT_EQ(box.windowTitle(), "Form8");
+    box.show();
+    for (int i = 0; i < kMessageIdleTicks - 1; ++i) box.MyMsgBox_Timer1_Timer();
+    EXPECT_TRUE(box.isVisible());
+    box.MyMsgBox_Timer1_Timer();
+    EXPECT_FALSE(box.isVisible());
+}
+
+TEST_F(WindowMessage, MouseOverTheTextKeepsItOpenButNotOverTheButton) {
+    MyMsgBox box;
+    box.show();
+    for (int i = 0; i < 10; ++i) box.MyMsgBox_Timer1_Timer();
+    QTest::mouseMove(box.Text1->viewport(), QPoint(5, 5));
+    EXPECT_EQ(box.IdleTicks(), 0);
+    for (int i = 0; i < 10; ++i) box.MyMsgBox_Timer1_Timer();
+    QTest::mouseMove(box.Command1, QPoint(5, 5));
+    EXPECT_EQ(box.IdleTicks(), 10);
+    EXPECT_TRUE(box.isVisible());
+    box.Command1->click();
+    EXPECT_FALSE(box.isVisible());
+}
+
+TEST_F(WindowMessage, PanesAreDimmedAndGetTheirColoursBack) {
+    Form1& f = Start();
+    SetBackColor(f.TextBasic, 0x112233);
+    SetBackColor(f.TextASM, 0x445566);
+    QList<int> during;
+    Seams::OnMessage([&](const QString&) {
+        during = {BackColor(f.TextBasic), BackColor(f.TextASM)};
+    });
+    ShowMessage("one");
+    ShowMessage("two");
+    EXPECT_EQ(during, (QList<int>{Rgb(70, 70, 70), Rgb(70, 70, 70)}));
+    EXPECT_EQ(BackColor(f.TextBasic), 0x112233);
+    EXPECT_EQ(BackColor(f.TextASM), 0x445566);
+    EXPECT_EQ(Seams::messages, (QStringList{"one", "two"}));
+}
+
+}  // namespace
+}  // namespace tavolux::shell

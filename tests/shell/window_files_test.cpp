@@ -1,0 +1,345 @@
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "equates.h"
+#include "widget_colors.h"
+#include "window_fixture.h"
+
+namespace tavolux::shell {
+namespace {
+
+using WindowFiles = WindowTest;
+
+const QString kLose = QString::fromUtf8(kLoseChangesQuestion);
+
+TEST_F(WindowFiles, SavedAndReopenedTextIsIdentical) {
+    Form1& f = Start();
+    const QString text = QString::fromUtf8("DIM A AS BYTE\r\nA = 1 ' perch\xC3\xA8\r\nEND");
+    Type(text);
+    Seams::ChooseNextFile(Path("prog.bas"));
+    f.Command2->click();
+    EXPECT_EQ(Seams::fileTitles, QStringList{"Salvataggio File"});
+    EXPECT_EQ(Read(Path("prog.bas")), text.toUtf8());  // no line end added
+    EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
+    EXPECT_EQ(Globals().Flag_TestoModificato, 0);
+
+    f.Command7->click();
+    EXPECT_TRUE(f.BasicText().isEmpty());
+    Seams::ChooseNextFile(Path("prog.bas"));
+    f.SetAsmText("old assembly");
+    f.Command3->click();
+    EXPECT_EQ(Seams::fileTitles.last(), "Apertura File");
+    EXPECT_EQ(f.BasicText(), text);
+    EXPECT_EQ(f.windowTitle(), Path("prog.bas"));
+    EXPECT_TRUE(f.AsmText().isEmpty());
+    EXPECT_EQ(Globals().Flag_TestoModificato, 0);
+}
+
+TEST_F(WindowFiles, OpenReadsLfCrAndWindows1252Files) {
+    Form1& f = Start();
+    Write(Path("old.bas"), "A = 1\nB = 2\rC = \"\xE8\"");
+    Seams::ChooseNextFile(Path("old.bas"));
+    f.Command3->click();
+    EXPECT_EQ(f.BasicText(), QString::fromUtf8("A = 1\r\nB = 2\r\nC = \"\xC3\xA8\""));
+}
+
+TEST_F(WindowFiles, FailedOpenChangesNothing) {
+    Form1& f = Start();
+    Type("typed");
+    Globals().Flag_TestoModificato = 0;
+    Globals().CurrentFile = "";
+    f.setWindowTitle("before");
+    Seams::ChooseNextFile(Path("missing.bas"));
+    f.Command3->click();
+    EXPECT_EQ(f.BasicText(), "typed");
+    EXPECT_EQ(f.windowTitle(), "before");
+    EXPECT_EQ(Globals().CurrentFile, "");
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile aprire il file " + Path("missing.bas")));
+}
+
+TEST_F(WindowFiles, FailedSaveIsReportedAndKeepsFlagAndFile) {
+    Form1& f = Start();
+    Type("X = 1");
+    Seams::ChooseNextFile(Path("no/such/folder/x.bas"));
+    f.Command2->click();
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile salvare il file"));
+    EXPECT_EQ(Globals().Flag_TestoModificato, 1);
+    EXPECT_EQ(Globals().CurrentFile, "");
+}
+
+TEST_F(WindowFiles, SaveAsksBeforeReplacingAnotherFile) {
+    Form1& f = Start();
+    Write(Path("other.bas"), "precious");
+    Type("new text");
+    Seams::ChooseNextFile(Path("other.bas"));
+    Seams::AnswerNextQuestion(false);
+    f.Command2->click();
+    EXPECT_EQ(Read(Path("other.bas")), "precious");
+    EXPECT_EQ(Globals().Flag_TestoModificato, 1);
+    ASSERT_EQ(Seams::questions.size(), 1);
+    EXPECT_TRUE(Seams::questions[0].contains("esiste"));
+
+    Seams::ChooseNextFile(Path("other.bas"));
+    Seams::AnswerNextQuestion(true);
+    f.Command2->click();
+    EXPECT_EQ(Read(Path("other.bas")), "new text");
+
+    // Saving the current file onto itself asks nothing.
+    Type("newer text");
+    Seams::questions.clear();
+    Seams::ChooseNextFile(Path("other.bas"));
+    f.Command2->click();
+    EXPECT_TRUE(Seams::questions.isEmpty());
+    EXPECT_EQ(Read(Path("other.bas")), "newer text");
+}
+
+TEST_F(WindowFiles, OpenWithUnsavedChanges) {
+    Write(Path("next.bas"), "NEXT");
+    struct Case {
+        const char* name;
+        QList<bool> answers;  // save?, then lose?
+        QStringList files;    // save dialog, open dialog
+        const char* paneAfter;
+        int flagAfter;
+    };
+    const Case cases[] = {
+        // Yes, save cancelled, keep the text: nothing is opened.
+        {"save cancelled, keep", {true, false}, {""}, "typed", 1},
+        // Yes, save cancelled, agree to lose, open cancelled: the text stays.
+        {"save cancelled, lose, open cancelled", {true, true}, {"", ""}, "typed", 1},
+        {"save cancelled, lose, open", {true, true}, {"", "next.bas"}, "NEXT", 0},
+        {"no save, open", {false}, {"next.bas"}, "NEXT", 0},
+        {"save done, open", {true}, {"saved.bas", "next.bas"}, "NEXT", 0},
+    };
+    for (const Case& c : cases) {
+        Form1& f = Start();
+        Type("typed");
+        for (bool a : c.answers) Seams::AnswerNextQuestion(a);
+        for (const QString& file : c.files) Seams::ChooseNextFile(file.isEmpty() ? "" : Path(file));
+        f.Command3->click();
+        EXPECT_EQ(f.BasicText(), c.paneAfter) << c.name;
+        EXPECT_EQ(Globals().Flag_TestoModificato, c.flagAfter) << c.name;
+        EXPECT_EQ(Seams::questions.value(0),
+                  "***ATTENZIONE***\r\nSalvare le modifiche effettuate ?")
+            << c.name;
+        if (c.answers.size() > 1) {
+            EXPECT_EQ(Seams::questions.value(1), kLose) << c.name;
+        }
+        EXPECT_EQ(Seams::unansweredFileDialogs, 0) << c.name;
+        Seams::Reset();
+    }
+    EXPECT_EQ(Read(Path("saved.bas")), "typed");
+}
+
+TEST_F(WindowFiles, ClearAsksBeforeLosingText) {
+    Form1& f = Start();
+    Type("typed");
+    f.SetAsmText("asm");
+    Seams::ChooseNextFile("");
+    Seams::AnswerNextQuestion(false);
+    f.Command7->click();
+    EXPECT_EQ(Seams::questions, QStringList{kLose});
+    EXPECT_EQ(f.BasicText(), "typed");
+    EXPECT_EQ(f.AsmText(), "asm");
+
+    Seams::ChooseNextFile("");
+    Seams::AnswerNextQuestion(true);
+    f.Command7->click();
+    EXPECT_TRUE(f.BasicText().isEmpty());
+    EXPECT_TRUE(f.AsmText().isEmpty());
+    EXPECT_EQ(f.windowTitle(), Globals().MainTitle);
+    EXPECT_EQ(Globals().Flag_TestoModificato, 0);
+
+    // Unsaved text of spaces only: no dialog, no question.
+    Type("   ");
+    f.Command7->click();
+    EXPECT_EQ(Seams::fileTitles.size(), 2);
+    EXPECT_TRUE(f.BasicText().isEmpty());
+}
+
+TEST_F(WindowFiles, AssemblySaveProposesAsmAndNeverWritesOnTheBasicFile) {
+    Form1& f = Start();
+    Write(Path("prog.bas"), "BASIC SOURCE");
+    Seams::ChooseNextFile(Path("prog.bas"));
+    f.Command3->click();
+    f.SetAsmText("        MovLW 0x05");
+
+    Seams::ChooseNextFile(Path("prog.bas"));  // one OK on the proposed name
+    f.Command5->click();
+    EXPECT_EQ(Seams::fileTitles.last(), "Salvataggio File ASM");
+    EXPECT_EQ(Seams::proposedFiles.last(), Path("prog.asm"));
+    EXPECT_EQ(Read(Path("prog.bas")), "BASIC SOURCE");
+    EXPECT_EQ(Seams::messages.size(), 1);
+
+    Seams::ChooseNextFile(Path("prog.asm"));
+    f.Command5->click();
+    EXPECT_EQ(Read(Path("prog.asm")), "        MovLW 0x05\r\n");
+    EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
+
+    // An existing assembly file is replaced only after a Yes.
+    f.SetAsmText("NEW");
+    Seams::ChooseNextFile(Path("prog.asm"));
+    Seams::AnswerNextQuestion(false);
+    f.Command5->click();
+    EXPECT_EQ(Read(Path("prog.asm")), "        MovLW 0x05\r\n");
+    Seams::ChooseNextFile(Path("prog.asm"));
+    Seams::AnswerNextQuestion(true);
+    f.Command5->click();
+    EXPECT_EQ(Read(Path("prog.asm")), "NEW\r\n");
+    EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
+}
+
+TEST_F(WindowFiles, AssemblyClearEmptiesOnlyTheAssemblyPane) {
+    Form1& f = Start();
+    Type("B");
+    f.SetAsmText("A");
+    f.Command8->click();
+    EXPECT_TRUE(f.AsmText().isEmpty());
+    EXPECT_EQ(f.BasicText(), "B");
+}
+
+TEST_F(WindowFiles, EquatesFile) {
+    const QString equates = QString::fromStdString(BuildEquatesText());
+    Form1& f = Start();
+    Globals().CurrentFile = Path("prog.bas");
+    Write(Path("prog.bas"), "SOURCE");
+
+    Seams::ChooseNextFile(Path("PIC16F84.DEF"));
+    f.Command9->click();
+    EXPECT_EQ(Seams::proposedFiles.last(), "PIC16F84.DEF");
+    EXPECT_EQ(Seams::fileTitles.last(), "Salvataggio File");
+    EXPECT_EQ(Read(Path("PIC16F84.DEF")), (equates + "\r\n").toUtf8());
+    EXPECT_TRUE(Read(Path("PIC16F84.DEF")).endsWith("Flag_Z  = 2\r\n\r\n"));
+    EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
+
+    // Cancel, then Yes: the pane holds the 48 lines; No: nothing changes.
+    f.SetAsmText("translated program");
+    Seams::ChooseNextFile("");
+    Seams::AnswerNextQuestion(false);
+    f.Command9->click();
+    EXPECT_EQ(f.AsmText(), "translated program");
+    Seams::ChooseNextFile("");
+    Seams::AnswerNextQuestion(true);
+    f.Command9->click();
+    EXPECT_EQ(f.AsmText(), equates);
+    EXPECT_EQ(Seams::questions.last(),
+              "Vuoi vedere il file PIC16F84.DEF nel campo riservato alla codifica ASM ?");
+
+    // Unwritable place, or the BASIC file itself: reported, shown in the pane.
+    for (const QString& target : {Path("no/such/PIC16F84.DEF"), Path("prog.bas")}) {
+        f.SetAsmText("x");
+        Seams::messages.clear();
+        Seams::ChooseNextFile(target);
+        f.Command9->click();
+        ASSERT_EQ(Seams::messages.size(), 1);
+        EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile aprire il file " + target));
+        EXPECT_EQ(f.AsmText(), equates);
+        EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
+    }
+    EXPECT_EQ(Read(Path("prog.bas")), "SOURCE");
+}
+
+TEST_F(WindowFiles, PrintingIntoAPdf) {
+    Form1& f = Start();
+    f.SetAsmText("        MovLW 0x05\r\n        END");
+    f.Command12->click();  // the question gets No: nothing printed
+    EXPECT_EQ(Seams::questions, QStringList{"Eseguo la stampa ?"});
+    Seams::unansweredQuestions = 0;
+    Seams::PrintIntoPdf(Path("asm.pdf"));
+    Seams::AnswerNextQuestion(true);
+    f.Command12->click();
+    QByteArray pdf = Read(Path("asm.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_TRUE(Seams::messages.isEmpty());
+
+    Seams::questions.clear();
+    Type("   ");
+    f.Command11->click();  // a blank pane asks nothing
+    EXPECT_TRUE(Seams::questions.isEmpty());
+}
+
+TEST_F(WindowFiles, PrintingWithoutAPrinterIsReported) {
+    Form1& f = Start();
+    Type("A = 1");
+    Seams::PrintWithNoPrinter();
+    Seams::AnswerNextQuestion(true);
+    f.Command11->click();
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(Seams::messages[0].contains("stampante"));
+}
+
+// ---- Start-up and shut-down ------------------------------------------------------
+
+TEST_F(WindowFiles, SettingsAndLastFileSurviveARestart) {
+    Write(Path("last.bas"), "LAST\r\n");
+    Form1& f = Start();
+    Globals().Editor.BasicBackColor = 0x00FF00;
+    Globals().Editor.AsmFontSize = 20;
+    Globals().Editor.AsmFontBold = 1;
+    Globals().TimerCalcFrequency = "4";
+    Seams::ChooseNextFile(Path("last.bas"));
+    f.Command3->click();
+    ASSERT_TRUE(Close());
+    EXPECT_TRUE(Globals().Flag_AppClosing);
+
+    Form1& g = Start();
+    EXPECT_EQ(BackColor(g.TextBasic), 0x00FF00);
+    EXPECT_EQ(BackColor(g.Command2), 0x00FF00);
+    EXPECT_EQ(BackColor(g.Command11), 0x80FF80);
+    EXPECT_DOUBLE_EQ(g.TextASM->font().pointSizeF(), 20);
+    EXPECT_TRUE(g.TextASM->font().bold());
+    EXPECT_FALSE(g.TextBasic->font().bold());
+    EXPECT_EQ(Globals().TimerCalcFrequency, "4");
+    EXPECT_EQ(g.BasicText(), "LAST\r\n");
+    EXPECT_EQ(g.windowTitle(), Path("last.bas"));
+    EXPECT_TRUE(g.AsmText().isEmpty());
+    EXPECT_EQ(Globals().Flag_TestoModificato, 0);
+
+    // The file has gone since: nothing is loaded.
+    ASSERT_TRUE(Close());
+    QFile::remove(Path("last.bas"));
+    Form1& h = Start();
+    EXPECT_TRUE(h.BasicText().isEmpty());
+    EXPECT_EQ(h.windowTitle(), Globals().MainTitle);
+    EXPECT_EQ(Globals().CurrentFile, "");
+}
+
+TEST_F(WindowFiles, ClosingWithUnsavedText) {
+    Form1& f = Start();
+    Type("typed");
+    // The save dialog is cancelled, the loss refused: the window stays.
+    Seams::ChooseNextFile("");
+    Seams::AnswerNextQuestion(false);
+    EXPECT_FALSE(Close());
+    EXPECT_FALSE(Globals().Flag_AppClosing);
+    EXPECT_EQ(f.BasicText(), "typed");
+    EXPECT_FALSE(QFile::exists(GetConfigFilePath()));
+
+    // Agreed: the window closes and the settings are written.
+    Seams::ChooseNextFile("");
+    Seams::AnswerNextQuestion(true);
+    EXPECT_TRUE(Close());
+    EXPECT_TRUE(QFile::exists(GetConfigFilePath()));
+    EXPECT_EQ(Seams::questions, (QStringList{kLose, kLose}));
+}
+
+TEST_F(WindowFiles, ClosingSavesUnsavedTextThroughTheDialog) {
+    Form1& f = Start();
+    Type("\r\n");  // line ends are text
+    Seams::ChooseNextFile(Path("closing.bas"));
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(Read(Path("closing.bas")), "\r\n");
+    EXPECT_TRUE(Seams::questions.isEmpty());
+
+    Form1& g = Start();
+    Type("    ");  // spaces only: no dialog
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(Seams::fileTitles.size(), 1);
+    (void)g;
+    (void)f;
+}
+
+}  // namespace
+}  // namespace tavolux::shell

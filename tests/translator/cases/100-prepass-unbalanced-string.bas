@@ -1,0 +1,3 @@
+x = 1
+write "ciao, 0
+END

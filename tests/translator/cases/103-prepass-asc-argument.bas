@@ -1,0 +1,2 @@
+x = asc('xy')
+END

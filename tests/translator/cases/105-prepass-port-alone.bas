@@ -1,0 +1,2 @@
+  port   ' porta
+END

@@ -1,0 +1,2 @@
+line
+END

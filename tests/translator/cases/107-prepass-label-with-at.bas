@@ -1,0 +1,2 @@
+@ciclo:
+END

@@ -1,0 +1,2 @@
+x = 1: @ciclo: y = 2
+END

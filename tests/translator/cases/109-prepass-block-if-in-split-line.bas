@@ -1,0 +1,2 @@
+if x = 1 then: y = 2
+END

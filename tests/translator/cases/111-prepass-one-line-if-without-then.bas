@@ -1,0 +1,2 @@
+if x = 1 goto fine
+END

@@ -1,0 +1,4 @@
+sub prova
+x = 1
+end sub
+end

@@ -1,0 +1,15 @@
+DIM X AS BYTE
+DIM Y AS BYTE
+DIM FL AS SINGLE
+X = 0
+X = -1
+X = -256
+Y = &HFF
+FL = 5
+X = Y
+X = +Y
+X = RND
+Y = RND()
+X = FLAG_CARRY
+Y = FLAG_ZERO
+END

@@ -1,0 +1,4 @@
+DATA 1, 2, 3
+DIM X AS BYTE
+X = GETDATA(4)
+END

@@ -1,0 +1,7 @@
+DIM X AS BYTE
+DIM Y AS BYTE
+Y = 5
+X = DIV10(Y)
+X = READ(0)
+X = READ(Y)
+END

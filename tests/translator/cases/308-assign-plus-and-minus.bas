@@ -1,0 +1,4 @@
+DIM X AS BYTE
+DIM A1 AS BYTE
+X = A1 + 2 - X
+END

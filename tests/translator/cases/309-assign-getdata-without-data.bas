@@ -1,0 +1,3 @@
+DIM X AS BYTE
+X = GETDATA(1)
+END

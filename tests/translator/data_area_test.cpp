@@ -1,0 +1,148 @@
+// The DATA area (Part 1.109), collected from lines set by hand.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_access.h"
+#include "translator.h"
+
+namespace {
+
+using tavolux::Translator;
+using tavolux::TranslatorTestAccess;
+
+class DataPass {
+  public:
+    DataPass() : a_(t_) { a_.ResetRun(); }
+
+    std::vector<int> Collect(const std::vector<std::string>& lines) {
+        auto& s = a_.State();
+        s.ArrayInput.Clear();
+        for (const std::string& line : lines) s.ArrayInput.Append(line);
+        a_.CollectDataArea();
+        return s.ArrayDATA;
+    }
+    std::vector<std::string> Lines() {
+        std::vector<std::string> out;
+        auto& store = a_.State().ArrayInput;
+        for (int k = 1; k <= store.size(); ++k) out.push_back(store[k]);
+        return out;
+    }
+    tavolux::TranslatorState& State() { return a_.State(); }
+
+  private:
+    Translator t_;
+    TranslatorTestAccess a_;
+};
+
+TEST(CollectDataArea, NumbersInDecimalAndHexadecimal) {
+    DataPass p;
+    EXPECT_EQ(p.Collect({"DATA 1, 2, &HFF"}), (std::vector<int>{1, 2, 255}));
+    EXPECT_EQ(p.Lines(), std::vector<std::string>{""});
+    EXPECT_EQ(p.State().NoDATA(), 3);
+    EXPECT_FALSE(p.State().Flag_Error);
+}
+
+TEST(CollectDataArea, StringsStandForTheirCharacterCodes) {
+    DataPass p;
+    EXPECT_EQ(p.Collect({"DATA \"OK\", 0"}), (std::vector<int>{79, 75, 0}));
+    DataPass q;  // the literal keeps its case and blanks; "è" is one character
+    EXPECT_EQ(q.Collect({"DATA 1,\"a b\xE8\",2"}), (std::vector<int>{1, 97, 32, 98, 0xE8, 2}));
+}
+
+TEST(CollectDataArea, StatementsAddUpInProgramOrder) {
+    DataPass p;
+    EXPECT_EQ(p.Collect({"DATA 1, 2, 3", "X = 1", "DATA 4, 5, 6"}),
+              (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(p.State().NoDATA(), 6);
+    EXPECT_EQ(p.Lines(), (std::vector<std::string>{"", "X = 1", ""}));
+}
+
+TEST(CollectDataArea, PiecesWithoutANumberGiveZero) {
+    DataPass p;
+    EXPECT_EQ(p.Collect({"DATA 1,2,"}), (std::vector<int>{1, 2, 0}));
+    DataPass q;
+    EXPECT_EQ(q.Collect({"DATA X, ,7"}), (std::vector<int>{0, 0, 7}));
+}
+
+TEST(CollectDataArea, ValuesAreNotLimitedHere) {
+    DataPass p;
+    EXPECT_EQ(p.Collect({"DATA 300, -1, 2.5, 3.5, 1E3, &H1234, 12AB, 1 2"}),
+              (std::vector<int>{300, -1, 2, 4, 1000, 0x1234, 12, 1}));
+    DataPass q;  // far outside the integers: the low 16 bits stay, nothing breaks
+    EXPECT_EQ(q.Collect({"DATA 1E300, 4294967553, 99999999999999999999999"}).size(), 3u);
+    EXPECT_EQ(q.State().ArrayDATA[1] & 0xFF, 1);  // 2^32 + 257
+}
+
+TEST(CollectDataArea, TwoHundredFiftyValuesFit) {
+    std::string line = "DATA 0";
+    for (int i = 1; i < 250; ++i) line += "," + std::to_string(i);
+    DataPass p;
+    EXPECT_EQ(p.Collect({line}).size(), 250u);
+    EXPECT_FALSE(p.State().Flag_Error);
+}
+
+TEST(CollectDataArea, TheNextValueIsRefusedWithoutAStatement) {
+    const std::string message =
+        "<*> ERRORE : L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 byte\r\n";
+    std::string line = "DATA 0";
+    for (int i = 1; i < 250; ++i) line += "," + std::to_string(i);
+    DataPass p;  // the 251st value as the first item of the next statement
+    p.Collect({line, "DATA 7, 8"});
+    EXPECT_EQ(p.State().AsmText, message);
+    EXPECT_EQ(p.Lines()[1], "DATA 7, 8");
+    DataPass q;  // or inside one statement
+    q.Collect({line + ",1,2"});
+    EXPECT_EQ(q.State().AsmText, message);
+    DataPass r;  // or as a string's character
+    r.Collect({line, "DATA \"AB\""});
+    EXPECT_EQ(r.State().AsmText, message);
+}
+
+TEST(CollectDataArea, UnclosedStringIsRefused) {
+    DataPass p;
+    p.Collect({"DATA 1, \"AB"});
+    EXPECT_EQ(p.State().AsmText,
+              "<*> ERRORE : Definizione di stringhe non esatta\r\n---istruzione---\r\nDATA 1, \"AB");
+}
+
+// An empty literal has no characters to stand for; it is refused like an
+// unclosed one rather than becoming a value 0.
+TEST(CollectDataArea, EmptyStringIsRefused) {
+    DataPass p;
+    p.Collect({"DATA 1, \"\", 2"});
+    EXPECT_EQ(p.State().AsmText, "<*> ERRORE : Definizione di stringhe non esatta\r\n"
+                                 "---istruzione---\r\nDATA 1, \"\", 2");
+}
+
+TEST(CollectDataArea, ScanEndsAtTheFirstIf) {
+    DataPass p;
+    EXPECT_EQ(p.Collect({"DATA 1", "IF X = 1 THEN", "DATA 2"}), (std::vector<int>{1}));
+    EXPECT_EQ(p.Lines(), (std::vector<std::string>{"", "IF X = 1 THEN", "DATA 2"}));
+    DataPass q;  // a DO loop does not end it
+    EXPECT_EQ(q.Collect({"DO", "DATA 1", "LOOP"}), (std::vector<int>{1}));
+}
+
+TEST(CollectDataArea, NoDataNoValues) {
+    DataPass p;
+    EXPECT_TRUE(p.Collect({"X = 1", "DATAX = 2"}).empty());
+    EXPECT_EQ(p.State().NoDATA(), 0);
+}
+
+TEST(CollectDataArea, NothingAfterAnEarlierError) {
+    DataPass p;
+    p.State().Flag_Error = true;
+    EXPECT_TRUE(p.Collect({"DATA 1"}).empty());
+    EXPECT_EQ(p.Lines()[0], "DATA 1");
+}
+
+// After a whole run the values stay for the tables view.
+TEST(CollectDataArea, ValuesStayAfterARun) {
+    Translator t;
+    const auto r = t.TranslateProgram("DATA 5, \"A\"\r\nEND\r\n", "");
+    EXPECT_FALSE(r.flagError) << r.asmText;
+    EXPECT_EQ(t.State().ArrayDATA, (std::vector<int>{5, 65}));
+}
+
+}  // namespace
