@@ -1,4 +1,4 @@
-// The DATA area (Part 1.109), collected from lines set by hand.
+// The DATA area, collected from lines set by hand.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,6 +1,6 @@
 // The declaration passes one at a time on lines set by hand: CONST and
-// SYMBOL substitution (Part 1.106), DIM and the RAM budget (Part 1.107), and
-// the writer's check of the RAM end (Part 1.125). The DATA area has its own
+// SYMBOL substitution, DIM and the RAM budget, and
+// the writer's check of the RAM end. The DATA area has its own
 // file.
 #include <gtest/gtest.h>
 

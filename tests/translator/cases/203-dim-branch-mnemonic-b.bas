@@ -1,0 +1,2 @@
+DIM A, B AS BYTE
+END

@@ -1,0 +1,2 @@
+DIM 2X AS BYTE
+END

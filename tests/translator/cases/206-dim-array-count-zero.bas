@@ -1,0 +1,2 @@
+DIM T[0] AS BYTE
+END

@@ -1,0 +1,2 @@
+DIM T[N] AS BYTE
+END

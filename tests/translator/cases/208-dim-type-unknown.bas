@@ -1,0 +1,2 @@
+DIM X AS INT
+END

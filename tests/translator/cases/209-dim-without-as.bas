@@ -1,0 +1,2 @@
+DIM X BYTE
+END

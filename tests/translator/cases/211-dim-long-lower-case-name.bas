@@ -1,0 +1,2 @@
+dim contatore_lungo, i as byte
+END

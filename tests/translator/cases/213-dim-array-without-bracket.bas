@@ -1,0 +1,2 @@
+DIM T[4 AS BYTE
+END

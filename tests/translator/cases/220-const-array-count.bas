@@ -1,0 +1,3 @@
+CONST N = 4
+DIM T[N] AS BYTE
+END

@@ -1,0 +1,3 @@
+DATA 1, 2, &HFF
+DATA "OK", 300
+END

@@ -1,0 +1,18 @@
+        Title "BASIC to PIC Translator"
+        Include "PIC16F84.DEF"
+X       EQU 0x0C    ;BYTE(1-Byte)
+A       EQU 0x0D    ;BYTE(1-Byte)
+W#VLTx  EQU 0x0E    ;BYTE(1-Byte)
+        ORG 0
+        MOVF X , W
+        BTFSC Reg_Status , Flag_Z
+        GOTO @1
+        MOVLW 0x01
+        MOVWF A
+        GOTO @2
+@1:     MOVLW 0x02
+        MOVWF A
+@2:     SLEEP
+        GOTO $-1
+        END
+
