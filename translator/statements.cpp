@@ -133,12 +133,19 @@ void Translator::TranslateStatement(int k) {
             }
             break;
         case Family::kPortBits:
+            TranslatePortStatement(k);
+            break;
         case Family::kTimer:
+            TranslateTimerStatement(k);
+            break;
         case Family::kShiftRotate:
+            TranslateShiftRotate(k);
+            break;
         case Family::kWait:
+            TranslateWait(k);
+            break;
         case Family::kWrite:
-            // These families are not translated yet: the statement stays as it
-            // is and the last check reports it.
+            TranslateWrite(k);
             break;
     }
 }

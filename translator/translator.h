@@ -202,6 +202,14 @@ private:
     void TranslateStatement(int k);
     void TranslateInlineAsmBlock(int k);
 
+    // ---- the statement families: port_statements.cpp, timer_statements.cpp,
+    // shift_wait.cpp, write_eeprom.cpp. Each replaces the statement in slot k.
+    void TranslatePortStatement(int k);
+    void TranslateTimerStatement(int k);
+    void TranslateShiftRotate(int k);
+    void TranslateWait(int k);
+    void TranslateWrite(int k);
+
     // ---- block translators -----------------------------------------------
     void TranslateSubBlock(int header, int end);          // subroutines.cpp
     void TranslateForNext(int forLine, int nextLine);      // for_loops.cpp
