@@ -264,12 +264,11 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
     } else if (StartsWith(e, "INPUT(")) {
         out = Input(target, e);
     } else if (IsNumber(e) && text::Contains(e, ".")) {
-        // Decimal constants go into four-byte variables only; their float
-        // bytes are written by the float translator.
+        // Decimal constants go into four-byte variables only.
         if (GetVarSize(target) != 4) {
             out = Refused("Assegnazione floating non valida");
         } else {
-            out.untranslated = true;
+            out = Lines(FloatConstantLines(target, e));
         }
     } else if (IsNumber(e)) {
         out = StoreConstant(target, text::Val(e), "MOVLW ", "MOVWF ");

@@ -28,6 +28,10 @@ class TranslatorTestAccess {
     void DeclareVariables() { t_.DeclareVariables(); }
     void CollectDataArea() { t_.CollectDataArea(); }
     void WriteAsmProgram() { t_.WriteAsmProgram(); }
+    std::string ConvertFloatToHex(float value) { return t_.ConvertFloatToHex(value); }
+    static std::string ConvertBinToHex(std::string_view bits) {
+        return Translator::ConvertBinToHex(bits);
+    }
 
   private:
     Translator& t_;
