@@ -2,6 +2,7 @@
 // or low), INPUT(A) the whole port byte. The tests jump to the block's false
 // label when the condition does not hold; they skip over their own lines
 // with relative jumps, which count instructions only.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -168,8 +169,9 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
     if (op != 0 && opPos < p) {
         // The INPUT operand goes to the left, the operator is mirrored.
         const int thenPos = ThenPosition(line);
-        const std::string left = Mid(line, 4, opPos - 4);
-        const std::string right = Mid(line, opPos + opLength, thenPos - opPos - opLength);
+        const std::string left = Mid(line, 4, std::max(0, opPos - 4));
+        const std::string right =
+            Mid(line, opPos + opLength, std::max(0, thenPos - opPos - opLength));
         line = "IF " + right + Mirrored(op) + left + " THEN";
         Line(ifLine) = line;
         FindCompareOperator(line, op, opPos, opLength);
@@ -178,7 +180,8 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
     std::vector<std::string> lines;
     if (op != 0) {
         const int valueStart = opPos + opLength;
-        const std::string v = Trim(Mid(line, valueStart, ThenPosition(line) - valueStart));
+        const std::string v =
+            Trim(Mid(line, valueStart, std::max(0, ThenPosition(line) - valueStart)));
         if (IsPinName(input)) {
             const std::string reg = "Reg_Port" + input.substr(0, 1) + " , Bit_" + input.substr(1);
             if (op != kEqual) {

@@ -1,5 +1,6 @@
 // SHIFT and ROTATE of a variable through the carry, and the WAIT delays:
 // busy loops on the scratch bytes "W#VLTx" (and "W#VLTy" for two counters).
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,7 +41,7 @@ void Translator::TranslateShiftRotate(int k) {
     int n = 1;
     const int comma = InStr(statement, ",");
     if (comma > 0) {
-        v = Trim(Mid(statement, keyword + 1, comma - keyword - 1));
+        v = Trim(Mid(statement, keyword + 1, std::max(0, comma - keyword - 1)));
         const double count = text::Val(text::ReplaceFirst(Mid(statement, comma + 1), ",", "."));
         if (!(count >= 1 && count <= 8)) {
             ReportError(badIndex);
@@ -77,7 +78,7 @@ void Translator::TranslateWait(int k) {
         // Two counters: the outer one in W#VLTy, the inner one reloaded into
         // W#VLTx on every outer pass; 4a(b+1)+1 cycles.
         S.Flag_WaitDouble = true;
-        const std::string a = Trim(Mid(statement, 6, comma - 6));
+        const std::string a = Trim(Mid(statement, 6, std::max(0, comma - 6)));
         const std::string b = Trim(Mid(statement, comma + 1));
         if ((IsNumber(a) && !Count(a, 1, 255)) || (IsNumber(b) && !Count(b, 1, 255))) {
             ReportError("Controllare gli indice dell'istruzione WAIT, devono essere tra 1 e 255");
