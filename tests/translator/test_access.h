@@ -32,6 +32,9 @@ class TranslatorTestAccess {
     static std::string ConvertBinToHex(std::string_view bits) {
         return Translator::ConvertBinToHex(bits);
     }
+    void ExpandSelectCase() { t_.ExpandSelectCase(); }
+    void ResolveSubsAndCalls() { t_.ResolveSubsAndCalls(); }
+    void TranslateSubBlock(int header, int end) { t_.TranslateSubBlock(header, end); }
 
   private:
     Translator& t_;
