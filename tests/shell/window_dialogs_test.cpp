@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -188,6 +189,20 @@ TEST_F(WindowSelectFile, DefaultProgramFolderIsTheStart) {
     QFile::remove(programs + "/uno.bas");
     auto e = Open("Apertura File", "");
     EXPECT_EQ(e->ShownFolder(), QDir::currentPath());
+}
+
+// ---- Questions ------------------------------------------------------------------
+
+TEST_F(WindowTest, QuestionsAreTitledWithMsgTitleAndEscAnswersNo) {
+    Form1& f = Start();
+    auto box = MakeQuestionBox(&f, "Eseguo la stampa ?");
+    EXPECT_EQ(box->windowTitle(), "Tavolux Message");
+    EXPECT_EQ(box->text(), "Eseguo la stampa ?");
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString::fromUtf8("S\xC3\xAC"));
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), "No");
+    box->show();
+    QTest::keyClick(box.get(), Qt::Key_Escape);
+    EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
 }
 
 // ---- Message window --------------------------------------------------------------
