@@ -216,6 +216,7 @@ private:
     void TranslateDoLoop(int doLine, int loopLine);        // do_loops.cpp
     void TranslateIfBlock(int ifLine, int endIf, int elseLine);  // if_blocks.cpp
     void TranslateAssignment(int k, int equalsPos);        // assignments.cpp
+    void TranslateLogicalAssignment(int k, int equalsPos);  // logic_assign.cpp
 
     // ---- label_optimiser.cpp, writer.cpp, library.cpp ----------------------
     void OptimizeLabels();
