@@ -237,7 +237,7 @@ bool Translator::PairForLoops() {
     int pending = 0;
     int k = 1;
     while (k <= NoInput()) {
-        if (StartsWith(Line(k), "NEXT")) {
+        if (BeginsWithWord(Line(k), "NEXT")) {
             ReportError("Struttura FOR...NEXT non bilanciata.");
             return false;
         }

@@ -82,4 +82,21 @@ TEST(ChipLogic, NotOfItselfAndGroupsInConditions) {
     EXPECT_EQ(regs.at(0x0F), 2);
 }
 
+// Names that hold the letters of an operator are names: the groups around
+// them are split like any other.
+TEST(ChipLogic, NamesHoldingOperatorLettersAreNames) {
+    const auto regs = RunBasic(
+        "DIM SENSORE AS BYTE\nDIM MOTORE AS BYTE\nDIM LED AS BYTE\nDIM VALORE AS BYTE\n"
+        "DIM ANDATA AS BYTE\n"
+        "SENSORE = 90\nMOTORE = 60\nANDATA = 129\n"
+        "LED = (SENSORE AND 15) OR ANDATA\n"
+        "VALORE = (SENSORE XOR MOTORE)\n"
+        "MOTORE = NOT(VALORE OR ANDATA)\nEND\n",
+        2000, {0x0D, 0x0E, 0x0F});
+    ASSERT_EQ(regs.size(), 3u);
+    EXPECT_EQ(regs.at(0x0E), (90 & 15) | 129);
+    EXPECT_EQ(regs.at(0x0F), 90 ^ 60);
+    EXPECT_EQ(regs.at(0x0D), Not((90 ^ 60) | 129));
+}
+
 }  // namespace

@@ -122,6 +122,21 @@ TEST(ChipLoops, ForRunsExactlyTheIterationsItsBoundsSay) {
     program.Check(3000000);
 }
 
+// A bound computed from a group keeps its byte for the whole loop, although
+// the body computes groups of its own and calls the divide routine, whose
+// work bytes come from the same pool.
+TEST(ChipLoops, AGroupInABoundKeepsItsValue) {
+    CountedProgram program;
+    program.shared = {"I", "N", "X", "Y"};
+    program.loops = {
+        "N = 15\nX = 0\nFOR I = 0 TO (N AND 7)\n@X = (X OR 1) AND N\nY = DIV10(N)\nNEXT I\n",
+        "N = 15\nX = 0\nFOR I = (N AND 12) TO 0 STEP -1\n@X = (X OR 2) AND N\nNEXT I\n",
+        "N = 12\nFOR I = 1 TO 200 STEP (N AND 5)\n@X = (I AND 1) OR 2\nNEXT I\n",
+    };
+    program.expected = {8, 13, 50};
+    program.Check(500000);
+}
+
 // A variable step is read as a signed byte: 128 to 255 count down.
 TEST(ChipLoops, ForWithAVariableStepCountsBothWays) {
     struct StepCase {
@@ -153,7 +168,7 @@ TEST(ChipLoops, ForWithAVariableStepCountsBothWays) {
 // DO loop of each kind, and a DO loop inside a FOR loop.
 TEST(ChipLoops, BreakLeavesTheInnermostLoop) {
     CountedProgram program;
-    program.shared = {"I", "J", "K", "S", "V"};
+    program.shared = {"I", "J", "K", "S", "V", "LOOPS", "DOPPIO"};
     const std::string breakAt37 = "IF I = 37 THEN\nBREAK\nEND IF\n";
     program.loops = {
         "FOR I = 0 TO 255\n@" + breakAt37 + "NEXT I\n",
@@ -169,8 +184,10 @@ TEST(ChipLoops, BreakLeavesTheInnermostLoop) {
         "V = 0\nDO UNTIL V = 100\n@V = V + 1\nIF V = 9 THEN\nBREAK\nEND IF\nLOOP\n",
         "V = 0\nDO\n@V = V + 1\nIF V = 9 THEN\nBREAK\nEND IF\nLOOP WHILE V < 100\n",
         "V = 0\nDO\n@V = V + 1\nIF V = 9 THEN\nBREAK\nEND IF\nLOOP UNTIL V = 100\n",
+        // Names that begin with LOOP or DO are no loop lines.
+        "FOR I = 1 TO 10\n@LOOPS = I\nIF I = 4 THEN\nBREAK\nEND IF\nDOPPIO = I\nNEXT I\n",
     };
-    program.expected = {38, 38, 38, 38, 30, 20, 9, 9, 9, 9, 9};
+    program.expected = {38, 38, 38, 38, 30, 20, 9, 9, 9, 9, 9, 4};
     program.Check(2000000);
 }
 
@@ -185,6 +202,7 @@ TEST(ChipLoops, EveryDoFormTestsWhereItSays) {
     const auto nonZero = [](int v) { return v != 0; };
     const auto zero = [](int v) { return v == 0; };
     const auto lowBitsSet = [](int v) { return (v & 3) != 0; };
+    const auto bit2Set = [](int v) { return (v & 4) != 0; };
     const std::vector<DoForm> forms = {
         {"DO WHILE V <> 0", "LOOP", true, nonZero},
         {"DO UNTIL V = 0", "LOOP", true, nonZero},
@@ -204,6 +222,9 @@ TEST(ChipLoops, EveryDoFormTestsWhereItSays) {
         {"DO UNTIL (V AND 3) = 0", "LOOP", true, lowBitsSet},
         {"DO", "LOOP WHILE NOT (V AND 3) = 0", false, lowBitsSet},
         {"DO", "LOOP UNTIL (V AND 3) = 0", false, lowBitsSet},
+        // A group compared with a variable.
+        {"DO WHILE V = (V OR 4)", "LOOP", true, bit2Set},
+        {"DO", "LOOP UNTIL V = (V AND 251)", false, bit2Set},
     };
     for (const auto* table : {&forms, &groupForms}) {
         CountedProgram program;
