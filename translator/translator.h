@@ -217,6 +217,7 @@ private:
     void TranslateDoLoop(int doLine, int loopLine);        // do_loops.cpp
     void TranslateIfBlock(int ifLine, int endIf, int elseLine);  // if_blocks.cpp
     void TranslateAssignment(int k, int equalsPos);        // assignments.cpp
+    void TranslateLogicalAssignment(int k, int equalsPos);  // logic_assign.cpp
     // input_conditions.cpp: the test of an IF condition on INPUT(...)
     void TranslateInputCondition(int ifLine, const std::string& falseLabel);
 

@@ -24,6 +24,7 @@ class TranslatorTestAccess {
         t_.TranslateIfBlock(ifLine, endIf, elseLine);
     }
     void OptimizeLabels() { t_.OptimizeLabels(); }
+    void SplitLogicalExpressions() { t_.SplitLogicalExpressions(); }
     void ExpandConstants() { t_.ExpandConstants(); }
     void DeclareVariables() { t_.DeclareVariables(); }
     void CollectDataArea() { t_.CollectDataArea(); }
