@@ -182,7 +182,6 @@ bool Translator::PairSubBlocks() {
         }
         TranslateSubBlock(k, end);
         if (S.Flag_Error) return false;
-        if (StartsWith(Line(k), "SUB ")) return true;  // nothing lowers SUB blocks yet
         k = end + 1;
     }
     return true;

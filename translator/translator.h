@@ -195,6 +195,7 @@ private:
 
     // ---- structure passes: select_case.cpp, subroutines.cpp, logic_split.cpp
     void ExpandSelectCase();
+    bool ExpandSelectBlock(int start);  // false when it reported an error
     void ResolveSubsAndCalls();
     void SplitLogicalExpressions();
 

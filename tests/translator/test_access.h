@@ -28,6 +28,9 @@ class TranslatorTestAccess {
     void DeclareVariables() { t_.DeclareVariables(); }
     void CollectDataArea() { t_.CollectDataArea(); }
     void WriteAsmProgram() { t_.WriteAsmProgram(); }
+    void ExpandSelectCase() { t_.ExpandSelectCase(); }
+    void ResolveSubsAndCalls() { t_.ResolveSubsAndCalls(); }
+    void TranslateSubBlock(int header, int end) { t_.TranslateSubBlock(header, end); }
 
   private:
     Translator& t_;
