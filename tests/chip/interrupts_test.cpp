@@ -119,6 +119,35 @@ TEST(ChipInterrupts, ASourceSwitchedOffStaysOff) {
     EXPECT_EQ(regs.at(0x0E), regs.at(0x0F));  // L: no change counted after that
 }
 
+// The same for the external interrupt, whose entry comes before the line
+// interrupt's: after SET EXTERNAL INTERRUPT OFF at the third edge of B0 the
+// next seven edges still raise its flag, and every change of B4 passes it.
+TEST(ChipInterrupts, ExternalInterruptSwitchedOffStaysOff) {
+    const std::string stimuli = PinStimulus("rb0", "portb0", Pulses(1000, 1800, 300, 10)) +
+                                PinStimulus("rb4", "portb4", Pulses(1750, 1000, 500, 18));
+    const auto regs = RunBasic(
+        "DIM E AS BYTE\n"
+        "DIM L AS BYTE\n"
+        "ON EXTERNAL INTERRUPT CALL EST\n"
+        "ON LINE INTERRUPT CALL LIN\n"
+        "ATTESA:\n"
+        "IF E < 3 THEN GOTO ATTESA\n"
+        "SET EXTERNAL INTERRUPT OFF\n"
+        "GIRO:\n"
+        "GOTO GIRO\n"
+        "END\n"
+        "SUB EST\n"
+        "E = E + 1\n"
+        "END SUB\n"
+        "SUB LIN\n"
+        "L = L + 1\n"
+        "END SUB\n",
+        20000, {0x0C, 0x0D}, stimuli);
+    ASSERT_EQ(regs.size(), 2u);
+    EXPECT_EQ(regs.at(0x0C), 3);   // E
+    EXPECT_EQ(regs.at(0x0D), 36);  // L: every change of B4
+}
+
 // The main program sits in bank 1, where it cleared TRISB, and keeps copying
 // TRISB (to TRB) and OPTION (to OPZ). The handler writes T to port B and
 // reads it back (to VISTO); the timer restarts from R = 156, so a tick comes
