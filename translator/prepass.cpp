@@ -225,8 +225,10 @@ class LineNormaliser {
     // "CONFIG B AS OUTPUT". Inside a longer word (EXPORT, PORTA) they stay.
     bool RemoveNoiseWord(std::string_view word, std::string_view aloneMessage) {
         const int n = static_cast<int>(word.size());
-        const std::string head = std::string(word) + " ";
-        const std::string tail = " " + std::string(word);
+        std::string head(word);
+        head += ' ';
+        std::string tail(" ");
+        tail += word;
         int from = 1;
         int p = 0;
         while ((p = FindOutsideLiterals(s_, word, from)) != 0) {
