@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "equates.h"
@@ -297,7 +298,17 @@ void Form1::Form1_Command1_Click() {
         std::string_view(fileUtf8.constData(), static_cast<size_t>(fileUtf8.size())));
 
     QString returned = FromUtf8(result.basicText);
-    if (returned != basic) SetBasicText(returned);
+    if (returned != basic) {
+        if (returned.startsWith(basic)) {
+            // Only a line end was added: append it, so the cursor, the
+            // scroll position and the undo history stay as the user left them.
+            QTextCursor end(TextBasic->document());
+            end.movePosition(QTextCursor::End);
+            end.insertText(ToPaneText(returned.mid(basic.size())));
+        } else {
+            SetBasicText(returned);
+        }
+    }
     SetAsmText(FromUtf8(result.asmText));
     ShowMessage(result.flagError ? AsmText() : FromUtf8(result.statistics));
 

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "file_names.h"
 #include "my_msg_box.h"
@@ -186,15 +187,25 @@ void FormSelectFile::SelectDrive(const QString& drive) {
 void FormSelectFile::ShowFolders(const QString& folder) {
     dirPath_ = folder;
     Dir1->clear();
-    QDir dir(folder);
-    if (!dir.isRoot()) {
-        auto* up = new QListWidgetItem(QStringLiteral(".."), Dir1);
-        up->setData(Qt::UserRole, QDir::cleanPath(dir.absoluteFilePath(QStringLiteral(".."))));
+    // The open folder with the folders above it, each indented under its
+    // parent, then the folders inside it one step further in: the user
+    // always sees where the files are.
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    int depth = 0;
+    QListWidgetItem* current = nullptr;
+    for (const QString& path : FolderChain(folder)) {
+        QString name = NamePart(path).isEmpty() ? path : NamePart(path);
+        current = new QListWidgetItem(open, QString(depth * 2, u' ') + name, Dir1);
+        current->setData(Qt::UserRole, path);
+        ++depth;
     }
-    for (const QFileInfo& sub : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        auto* item = new QListWidgetItem(sub.fileName(), Dir1);
+    for (const QFileInfo& sub :
+         QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        auto* item = new QListWidgetItem(closed, QString(depth * 2, u' ') + sub.fileName(), Dir1);
         item->setData(Qt::UserRole, sub.absoluteFilePath());
     }
+    if (current) Dir1->setCurrentItem(current);
 }
 
 void FormSelectFile::ShowFiles(const QString& folder) {

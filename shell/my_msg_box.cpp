@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "form1.h"
@@ -39,6 +40,7 @@ MyMsgBox::MyMsgBox(QWidget* parent) : QDialog(parent) {
     Text1->setGeometry(Twips(840, 480, 7815, 2295));
     Text1->setReadOnly(true);
     Text1->setFrameShape(QFrame::NoFrame);
+    Text1->document()->setDocumentMargin(1);  // six lines of statistics fit the design size
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Long reports stay readable: the bar shows only when the text overflows.
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

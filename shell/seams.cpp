@@ -1,5 +1,6 @@
 #include "seams.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -103,11 +104,19 @@ void Seams::RecordMessage(const QString& text) {
     if (messageHook) messageHook(text);
 }
 
+std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, const QString& text) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, Globals().MsgTitle, text,
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box->button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
 bool AskYesNo(QWidget* parent, const QString& text) {
     bool answer = false;
     if (Seams::TakeAnswer(text, &answer)) return answer;
-    return QMessageBox::question(parent, Globals().MsgTitle, text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return MakeQuestionBox(parent, text)->exec() == QMessageBox::Yes;
 }
 
 }  // namespace tavolux::shell

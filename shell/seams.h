@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace tavolux::shell {
@@ -45,7 +47,9 @@ class Seams {
     static void RecordMessage(const QString& text);
 };
 
-// A yes/no question in the platform's message box, titled MsgTitle.
+// A yes/no question in the platform's message box, titled MsgTitle, with
+// the buttons "Sì" and "No"; Esc and the close box answer No.
 bool AskYesNo(QWidget* parent, const QString& text);
+std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, const QString& text);
 
 }  // namespace tavolux::shell

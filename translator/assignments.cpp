@@ -190,9 +190,11 @@ Outcome SumOrDifference(const Translator& t, const std::string& target,
 void Translator::TranslateAssignment(int k, int equalsPos) {
     const std::string statement = Line(k);
     S.CurrentStatement = statement;
-    // Logical expressions have a translator of their own; until then the
-    // line stays for the final check.
-    if (HasLogicalOperator(statement)) return;
+    // Logical expressions have a translator of their own.
+    if (HasLogicalOperator(statement)) {
+        TranslateLogicalAssignment(k, equalsPos);
+        return;
+    }
 
     const std::string target = Trim(Mid(statement, 1, equalsPos - 1));
     std::string e = Trim(Mid(statement, equalsPos + 1));
@@ -264,12 +266,11 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
     } else if (StartsWith(e, "INPUT(")) {
         out = Input(target, e);
     } else if (IsNumber(e) && text::Contains(e, ".")) {
-        // Decimal constants go into four-byte variables only; their float
-        // bytes are written by the float translator.
+        // Decimal constants go into four-byte variables only.
         if (GetVarSize(target) != 4) {
             out = Refused("Assegnazione floating non valida");
         } else {
-            out.untranslated = true;
+            out = Lines(FloatConstantLines(target, e));
         }
     } else if (IsNumber(e)) {
         out = StoreConstant(target, text::Val(e), "MOVLW ", "MOVWF ");

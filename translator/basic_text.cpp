@@ -82,6 +82,10 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
+bool BeginsWithWord(std::string_view s, std::string_view word) {
+    return s == word || (StartsWith(s, word) && s.size() > word.size() && s[word.size()] == ' ');
+}
+
 bool EndsWith(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }

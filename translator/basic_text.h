@@ -38,6 +38,9 @@ std::string RTrim(std::string_view s);
 std::string UCase(std::string_view s);
 
 bool StartsWith(std::string_view s, std::string_view prefix);
+// A statement that begins with a keyword: the text is the word itself, or the
+// word followed by a blank ("LOOP", "LOOP UNTIL X = 1", but not "LOOPS = 3").
+bool BeginsWithWord(std::string_view s, std::string_view word);
 bool EndsWith(std::string_view s, std::string_view suffix);
 bool Contains(std::string_view s, std::string_view part);
 bool ContainsAnyOf(std::string_view s, std::string_view chars);

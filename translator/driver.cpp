@@ -8,6 +8,7 @@
 
 namespace tavolux {
 
+using text::BeginsWithWord;
 using text::InStr;
 using text::Mid;
 using text::StartsWith;
@@ -18,12 +19,6 @@ std::string InitialPool() {
     std::string pool;
     for (int k = 1; k <= kDynVarCount; ++k) pool.push_back(static_cast<char>(k));
     return pool;
-}
-
-// DO and LOOP are whole words: the line is the word, or the word and a blank.
-bool BeginsWithWord(std::string_view line, std::string_view word) {
-    return line == word || (StartsWith(line, word) && line.size() > word.size() &&
-                            line[word.size()] == ' ');
 }
 
 }  // namespace
@@ -182,7 +177,6 @@ bool Translator::PairSubBlocks() {
         }
         TranslateSubBlock(k, end);
         if (S.Flag_Error) return false;
-        if (StartsWith(Line(k), "SUB ")) return true;  // nothing lowers SUB blocks yet
         k = end + 1;
     }
     return true;
@@ -242,7 +236,7 @@ bool Translator::PairForLoops() {
     int pending = 0;
     int k = 1;
     while (k <= NoInput()) {
-        if (StartsWith(Line(k), "NEXT")) {
+        if (BeginsWithWord(Line(k), "NEXT")) {
             ReportError("Struttura FOR...NEXT non bilanciata.");
             return false;
         }
@@ -261,7 +255,7 @@ bool Translator::PairForLoops() {
                 const int forLine = pending;
                 TranslateForNext(forLine, j);
                 if (S.Flag_Error) return false;
-                // Nothing lowers FOR loops yet: leave them to the last check.
+                // A pair left as it stands would be met again: leave it to the last check.
                 if (StartsWith(Line(forLine), "FOR ")) return true;
                 if (forLine == k) ++k;
                 pending = 0;
@@ -302,7 +296,7 @@ bool Translator::PairDoLoops() {
                 const int doLine = pending;
                 TranslateDoLoop(doLine, j);
                 if (S.Flag_Error) return false;
-                if (BeginsWithWord(Line(doLine), "DO")) return true;  // not lowered yet
+                if (BeginsWithWord(Line(doLine), "DO")) return true;  // left as it stands
                 if (doLine == k) ++k;
                 pending = 0;
                 paired = true;

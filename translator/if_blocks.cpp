@@ -196,9 +196,10 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         Line(elseLine) = kIndent + ("GOTO " + d);
     }
 
-    // Tests of the input ports are translated by their own pass; until then
-    // the IF line stays for the final check.
-    if (Contains(statement, "INPUT(")) return;
+    if (Contains(statement, "INPUT(")) {
+        TranslateInputCondition(ifLine, f);
+        return;
+    }
 
     std::vector<std::string> lines;
     const std::string condition = Trim(Mid(statement, 4, thenPos - 4));

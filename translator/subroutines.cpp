@@ -1,9 +1,235 @@
+// Subroutines: the table of SUB headers, CALL arguments passed through the
+// parameters' variables, and the lowering of each SUB ... END SUB block.
+//
+// A SUB with n > 0 parameters is labelled and called as its name followed by
+// n, so that "SUB AREA(X,Y)" and "SUB AREA(X,Y,Z)" can live side by side as
+// AREA2 and AREA3. Parameters are ordinary global variables: a CALL assigns
+// its arguments to them, in order, just before the call.
+#include <string>
+#include <vector>
+
+#include "basic_text.h"
 #include "translator.h"
 
 namespace tavolux {
 
-// Not built yet: its statements stay for the later steps.
-void Translator::ResolveSubsAndCalls() {}
-void Translator::TranslateSubBlock(int, int) {}
+using text::InStr;
+using text::Mid;
+using text::RTrim;
+using text::StartsWith;
+using text::Trim;
+
+namespace {
+
+constexpr const char* kIndent = "A>        ";
+
+// The items of a comma-separated list, exactly as they stand (blanks kept).
+std::vector<std::string> SplitAtCommas(const std::string& list) {
+    std::vector<std::string> items;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = list.find(',', start);
+        if (comma == std::string::npos) {
+            items.push_back(list.substr(start));
+            return items;
+        }
+        items.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+int CountCommas(const std::string& text) {
+    int commas = 0;
+    for (char c : text) commas += c == ',' ? 1 : 0;
+    return commas;
+}
+
+bool IsNameCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '#';
+}
+
+// `text` reads `name` as a whole word somewhere.
+bool ReadsName(std::string_view text, std::string_view name) {
+    if (name.empty()) return false;
+    size_t at = text.find(name);
+    while (at != std::string_view::npos) {
+        const size_t after = at + name.size();
+        const bool startsWord = at == 0 || !IsNameCharacter(text[at - 1]);
+        const bool endsWord = after >= text.size() || !IsNameCharacter(text[after]);
+        if (startsWord && endsWord) return true;
+        at = text.find(name, at + 1);
+    }
+    return false;
+}
+
+// The label a SUB row is defined and called by.
+std::string SubLabel(const SubRow& row) {
+    return row.count == "0" ? row.name : row.name + row.count;
+}
+
+// The library routine that a statement not yet translated will call, empty
+// when it calls none. Those statements become assembly only after the SUB
+// blocks are lowered, so their calls are found here by the statement.
+std::string LibraryRoutineOf(const std::string& line) {
+    if (StartsWith(line, "A>")) return "";
+    if (StartsWith(line, "WRITE ")) return "@@WRT";
+    const int equals = InStr(line, "=");
+    if (equals == 0) return "";
+    const std::string value = Trim(Mid(line, equals + 1));
+    if (StartsWith(value, "DIV10(")) return "@@DV10";
+    if (StartsWith(value, "DIV10R(")) return "@@DV10C";
+    if (StartsWith(value, "READ(")) return "@@RD";
+    if (StartsWith(value, "GETDATA(")) return "@@GD";
+    return "";
+}
+
+}  // namespace
+
+void Translator::ResolveSubsAndCalls() {
+    if (S.Flag_Error) return;
+
+    // Headers: one row each, and the parameter count appended to the name.
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string line = Line(k);
+        S.CurrentStatement = line;
+        if (!StartsWith(line, "SUB ")) continue;
+        SubRow row;
+        const int open = InStr(line, "(");
+        if (open == 0) {
+            row = {Trim(Mid(line, 5)), "0", ""};
+        } else {
+            const int close = InStr(line, ")", open + 1);
+            if (close == 0) {
+                ReportError("Controllare la definizione della subroutine");
+                return;
+            }
+            const std::string list = Trim(Mid(line, open + 1, close - open - 1));
+            const std::string count = list.empty() ? "0" : text::Str(CountCommas(list) + 1);
+            row = {Trim(Mid(line, 5, open - 5)), count, list};
+            Line(k) = RTrim(Mid(line, 1, open - 1)) + (list.empty() ? "" : count);
+        }
+        // The name becomes a label: it must be one word.
+        if (row.name.empty() || text::Contains(row.name, " ")) {
+            ReportError("Controllare la definizione della subroutine");
+            return;
+        }
+        // Two SUBs under one label would both be assembled at it.
+        for (const SubRow& earlier : S.ArraySUB) {
+            if (earlier.name == row.name && earlier.count == row.count) {
+                ReportError("Subroutine gi\xE0 definita con lo stesso numero di parametri");
+                return;
+            }
+            if (SubLabel(earlier) == SubLabel(row)) {
+                ReportError("Nome di subroutine gi\xE0 usato: " + SubLabel(row));
+                return;
+            }
+        }
+        if (!AddSubRow(row.name, row.count, row.params)) return;
+    }
+    if (S.NoSUB() == 0) return;
+
+    // Calls: the arguments go into the parameters, then the call.
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string line = Line(k);
+        if (!StartsWith(line, "CALL ")) continue;
+        S.CurrentStatement = line;
+        const int open = InStr(line, "(");
+        if (open == 0) continue;
+        const int close = InStr(line, ")", open + 1);
+        if (close == 0) {
+            ReportError("Livello di parentesi non corretto");
+            return;
+        }
+        const std::string arguments = Trim(Mid(line, open + 1, close - open - 1));
+        const std::string head = RTrim(Mid(line, 1, open - 1));
+        if (arguments.empty()) {
+            Line(k) = head;
+            continue;
+        }
+        const std::string count = text::Str(CountCommas(arguments) + 1);
+        const std::string name = Trim(Mid(line, 6, open - 6));
+        const SubRow* found = nullptr;
+        for (const SubRow& row : S.ArraySUB) {
+            if (row.name == name && row.count == count) {
+                found = &row;
+                break;
+            }
+        }
+        if (found == nullptr) {
+            ReportError("Impossibile rintracciare la sub " + line);
+            return;
+        }
+        const std::vector<std::string> params = SplitAtCommas(found->params);
+        const std::vector<std::string> args = SplitAtCommas(arguments);
+        const size_t n = params.size();
+
+        // An argument that reads a parameter already assigned by this call
+        // would see the new value ("CALL M(BB, AA)" for "SUB M(AA, BB)"): such
+        // arguments are copied into bytes of their own before any parameter
+        // is assigned.
+        std::vector<std::string> saved;  // "W#n = argument" lines
+        std::vector<std::string> values(args.begin(), args.end());
+        for (size_t j = 1; j < n && j < args.size(); ++j) {
+            bool readsAssigned = false;
+            for (size_t i = 0; i < j && !readsAssigned; ++i) {
+                readsAssigned = ReadsName(args[j], Trim(params[i]));
+            }
+            if (!readsAssigned) continue;
+            const std::string temp = NewTempVar();
+            if (S.Flag_Error) return;
+            saved.push_back(temp + " = " + Trim(args[j]));
+            values[j] = temp;
+        }
+
+        const int inserted = static_cast<int>(saved.size() + n);
+        if (!InsertLines(k, inserted)) return;
+        int at = k;
+        for (const std::string& copy : saved) Line(at++) = copy;
+        for (size_t i = 0; i < n; ++i) {
+            Line(at++) = params[i] + " = " + (i < values.size() ? values[i] : std::string());
+        }
+        Line(at) = head + found->count;
+        k = at;
+    }
+}
+
+void Translator::TranslateSubBlock(int header, int end) {
+    const std::string name = Mid(Line(header), 5);
+    Line(header) = "A>" + name + ":";
+    Line(end) = std::string(kIndent) + "RETURN";
+
+    for (int k = header; k <= end; ++k) {
+        const std::string& line = Line(k);
+        if (line == "EXIT SUB") {
+            Line(k) = std::string(kIndent) + "RETURN";
+            continue;
+        }
+        std::string callee;
+        const int call = InStr(line, "CALL ");
+        if (call != 0) {
+            callee = Trim(Mid(line, call + 5));
+        } else {
+            // A library routine counts as one more level of the stack.
+            callee = LibraryRoutineOf(line);
+        }
+        if (callee.empty()) continue;
+        const std::string pair = name + "->" + callee;
+        bool known = false;
+        for (const std::string& existing : S.ArrayCALL) {
+            if (existing == pair) {
+                known = true;
+                break;
+            }
+        }
+        if (known) continue;
+        if (S.NoCALL() >= kMaxCall) {
+            S.CurrentStatement.clear();
+            ReportError("Il programma contiene troppe chiamate a subroutine.");
+            return;
+        }
+        if (!AddCallPair(pair)) return;
+    }
+}
 
 }  // namespace tavolux

@@ -197,6 +197,7 @@ private:
 
     // ---- structure passes: select_case.cpp, subroutines.cpp, logic_split.cpp
     void ExpandSelectCase();
+    bool ExpandSelectBlock(int start);  // false when it reported an error
     void ResolveSubsAndCalls();
     void SplitLogicalExpressions();
 
@@ -218,6 +219,15 @@ private:
     void TranslateDoLoop(int doLine, int loopLine);        // do_loops.cpp
     void TranslateIfBlock(int ifLine, int endIf, int elseLine);  // if_blocks.cpp
     void TranslateAssignment(int k, int equalsPos);        // assignments.cpp
+    void TranslateLogicalAssignment(int k, int equalsPos);  // logic_assign.cpp
+    // input_conditions.cpp: the test of an IF condition on INPUT(...)
+    void TranslateInputCondition(int ifLine, const std::string& falseLabel);
+
+    // ---- float_constants.cpp: a decimal constant into a four-byte variable
+    std::string ConvertFloatToHex(float value);
+    static std::string ConvertBinToHex(std::string_view bits);
+    std::vector<std::string> FloatConstantLines(const std::string& target,
+                                                std::string_view constant);
 
     // ---- label_optimiser.cpp, writer.cpp, library.cpp ----------------------
     void OptimizeLabels();

@@ -39,11 +39,14 @@ void Translator::WriteAsmProgram() {
     // 2. Scratch and interrupt save bytes.
     AddFatRow("W#VLTx", "BYTE", "1");
     if (S.Flag_WaitDouble) AddFatRow("W#VLTy", "BYTE", "1");
-    std::string s1, s2, s3;
+    // s1 to s3 keep W, STATUS and W#VLTx while the handler runs; s4 keeps
+    // W#VLTy when a two-counter WAIT uses it.
+    std::string s1, s2, s3, s4;
     if (S.Flag_Interrupt) {
         s1 = NewTempVar();
         s2 = NewTempVar();
         s3 = NewTempVar();
+        if (S.Flag_WaitDouble) s4 = NewTempVar();
     }
     if (S.Flag_Error) return;
 
@@ -94,15 +97,23 @@ void Translator::WriteAsmProgram() {
         EmitLine("        MOVWF " + s2);
         EmitLine("        SWAPF W#VLTx , W");
         EmitLine("        MOVWF " + s3);
+        if (!s4.empty()) {
+            EmitLine("        SWAPF W#VLTy , W");
+            EmitLine("        MOVWF " + s4);
+        }
+        // The interrupted program may be in bank 1; the handler runs in bank 0.
+        // Restoring STATUS at the end gives the program its bank back.
+        EmitLine("        BCF Reg_Status2, Bit_5");
 
         // 6, 7. The dispatcher, with the timer reload value patched in.
         for (int k = 1; k <= S.NoINT(); ++k) {
             std::string& line = S.ArrayINT[static_cast<size_t>(k) - 1];
             if (k < S.NoINT() &&
                 text::LTrim(S.ArrayINT[static_cast<size_t>(k)]) == "MOVWF Reg_Tmr0") {
-                line = IsVariable(S.InitTimerVar)
-                           ? "        MOVF " + S.InitTimerVar + " , W"
-                           : "        MOVLW 0x" + text::Hex(static_cast<unsigned>(S.InitTimerValue));
+                line =
+                    IsVariable(S.InitTimerVar)
+                        ? "        MOVF " + S.InitTimerVar + " , W"
+                        : "        MOVLW 0x" + text::Hex(static_cast<unsigned>(S.InitTimerValue));
             }
             EmitLine(line);
         }
@@ -110,6 +121,10 @@ void Translator::WriteAsmProgram() {
         // 8. Epilogue.
         EmitLine(LabelAndInstruction(S.LabelEndINT, "SWAPF " + s3 + " , W"));
         EmitLine("        MOVWF W#VLTx");
+        if (!s4.empty()) {
+            EmitLine("        SWAPF " + s4 + " , W");
+            EmitLine("        MOVWF W#VLTy");
+        }
         EmitLine("        SWAPF " + s2 + " , W");
         EmitLine("        MOVWF Reg_Status");
         EmitLine("        SWAPF " + s1 + " , W");

@@ -113,6 +113,17 @@ QString FolderPart(const QString& path) {
     return path.left(cut);
 }
 
+QStringList FolderChain(const QString& folder) {
+    QStringList chain;
+    if (folder.isEmpty()) return chain;
+    QDir dir(QDir::cleanPath(QDir(folder).absolutePath()));
+    for (;;) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp()) break;
+    }
+    return chain;
+}
+
 QString NamePart(const QString& path) {
     qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
     return path.mid(cut + 1);

@@ -39,6 +39,9 @@ QString HelpExportPath();
 // A path's folder part ends at its last "/" or "\"; "" when it has none.
 QString FolderPart(const QString& path);
 QString NamePart(const QString& path);
+// The folder and every folder above it, from the root down to the folder
+// itself, as absolute paths.
+QStringList FolderChain(const QString& folder);
 // Folder and name joined with one separator.
 QString JoinPath(const QString& folder, const QString& name);
 

@@ -75,6 +75,21 @@ TEST(ShellPlatform, DefaultProgramFolders) {
                            "/media/usb/Tavolux Programmi"}));
 }
 
+TEST(ShellPlatform, FolderChainRunsFromTheRootDown) {
+    struct Case {
+        const char* folder;
+        QStringList chain;
+    };
+    const Case cases[] = {
+        {"/", {"/"}},
+        {"/home/ana", {"/", "/home", "/home/ana"}},
+        {"/home/ana/", {"/", "/home", "/home/ana"}},
+        {"/home//ana/./x/..", {"/", "/home", "/home/ana"}},
+        {"", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FolderChain(c.folder), c.chain) << c.folder;
+}
+
 TEST(ShellPlatform, RegularFileExistsCountsHiddenFilesButNotFolders) {
     QTemporaryDir root;
     ASSERT_TRUE(WriteFileAtomically(root.filePath(".hidden.bas"), "x", nullptr));

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -154,6 +155,38 @@ TEST_F(WindowSelectFile, ClickAndEnter) {
     EXPECT_EQ(Globals().CurrentFile, Path("a.bas"));
 }
 
+TEST_F(WindowSelectFile, FolderListShowsWhereItIsAndMovesOnClicks) {
+    QDir().mkpath(Path("sub/inner"));
+    Write(Path("top.bas"), "T");
+    Write(Path("sub/inner/deep.bas"), "D");
+    auto d = Open("Apertura File", Path("sub/x.bas"));
+    auto texts = [&] {
+        QStringList t;
+        for (int i = 0; i < d->Dir1->count(); ++i) t << d->Dir1->item(i)->text().trimmed();
+        return t;
+    };
+    auto row = [&](const QString& name) {
+        return d->Dir1->item(static_cast<int>(texts().lastIndexOf(name)));
+    };
+    // The folders down to the open one, that one current, then its folders.
+    EXPECT_EQ(texts().first(), "/");
+    EXPECT_EQ(texts().mid(texts().size() - 2), (QStringList{"sub", "inner"}));
+    EXPECT_EQ(d->Dir1->currentItem(), row("sub"));
+    EXPECT_GT(row("inner")->text().indexOf(u'i'), row("sub")->text().indexOf(u's'));
+
+    // A click shows that folder's files; a double-click opens it.
+    emit d->Dir1->itemClicked(row(QFileInfo(folder_.path()).fileName()));
+    EXPECT_EQ(d->ShownFolder(), folder_.path());
+    EXPECT_EQ(d->FileTesto->text(), folder_.path());
+    ASSERT_EQ(d->File1->count(), 1);
+    EXPECT_EQ(d->File1->item(0)->text(), "top.bas");
+    emit d->Dir1->itemDoubleClicked(row("inner"));
+    EXPECT_EQ(d->OpenFolder(), Path("sub/inner"));
+    EXPECT_EQ(texts().last(), "inner");
+    ASSERT_EQ(d->File1->count(), 1);
+    EXPECT_EQ(d->File1->item(0)->text(), "deep.bas");
+}
+
 TEST_F(WindowSelectFile, DeleteAsksAndDeletesOnlyTheNamedFile) {
     Write(Path("a.bas"), "A");
     Write(Path("b.bas"), "B");
@@ -188,6 +221,20 @@ TEST_F(WindowSelectFile, DefaultProgramFolderIsTheStart) {
     QFile::remove(programs + "/uno.bas");
     auto e = Open("Apertura File", "");
     EXPECT_EQ(e->ShownFolder(), QDir::currentPath());
+}
+
+// ---- Questions ------------------------------------------------------------------
+
+TEST_F(WindowTest, QuestionsAreTitledWithMsgTitleAndEscAnswersNo) {
+    Form1& f = Start();
+    auto box = MakeQuestionBox(&f, "Eseguo la stampa ?");
+    EXPECT_EQ(box->windowTitle(), "Tavolux Message");
+    EXPECT_EQ(box->text(), "Eseguo la stampa ?");
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString::fromUtf8("S\xC3\xAC"));
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), "No");
+    box->show();
+    QTest::keyClick(box.get(), Qt::Key_Escape);
+    EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
 }
 
 // ---- Message window --------------------------------------------------------------

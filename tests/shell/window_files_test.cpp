@@ -1,4 +1,5 @@
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 
 #include "equates.h"
@@ -107,6 +108,8 @@ TEST_F(WindowFiles, OpenWithUnsavedChanges) {
     const Case cases[] = {
         // Yes, save cancelled, keep the text: nothing is opened.
         {"save cancelled, keep", {true, false}, {""}, "typed", 1},
+        // Yes, the save fails (reported), keep the text.
+        {"save failed, keep", {true, false}, {"no/such/folder/x.bas"}, "typed", 1},
         // Yes, save cancelled, agree to lose, open cancelled: the text stays.
         {"save cancelled, lose, open cancelled", {true, true}, {"", ""}, "typed", 1},
         {"save cancelled, lose, open", {true, true}, {"", "next.bas"}, "NEXT", 0},
@@ -270,6 +273,18 @@ TEST_F(WindowFiles, PrintingWithoutAPrinterIsReported) {
     EXPECT_TRUE(Seams::messages[0].contains("stampante"));
 }
 
+TEST_F(WindowFiles, PrintingFindsThatNoPrinterIsInstalled) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        GTEST_SKIP() << "this machine has a printer";
+    }
+    Form1& f = Start();
+    Type("A = 1");
+    Seams::AnswerNextQuestion(true);
+    f.Command11->click();  // the platform's own printer, as the program prints
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(Seams::messages[0].contains("stampante"));
+}
+
 // ---- Start-up and shut-down ------------------------------------------------------
 
 TEST_F(WindowFiles, SettingsAndLastFileSurviveARestart) {
@@ -317,12 +332,20 @@ TEST_F(WindowFiles, ClosingWithUnsavedText) {
     EXPECT_EQ(f.BasicText(), "typed");
     EXPECT_FALSE(QFile::exists(GetConfigFilePath()));
 
+    // A save that fails is reported and counts as not done.
+    Seams::ChooseNextFile(Path("no/such/folder/x.bas"));
+    Seams::AnswerNextQuestion(false);
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(f.BasicText(), "typed");
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile salvare il file"));
+
     // Agreed: the window closes and the settings are written.
     Seams::ChooseNextFile("");
     Seams::AnswerNextQuestion(true);
     EXPECT_TRUE(Close());
     EXPECT_TRUE(QFile::exists(GetConfigFilePath()));
-    EXPECT_EQ(Seams::questions, (QStringList{kLose, kLose}));
+    EXPECT_EQ(Seams::questions, (QStringList{kLose, kLose, kLose}));
 }
 
 TEST_F(WindowFiles, ClosingSavesUnsavedTextThroughTheDialog) {

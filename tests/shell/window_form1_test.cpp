@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "numbers.h"
 #include "widget_colors.h"
@@ -151,6 +152,21 @@ TEST_F(WindowForm1, TranslateFillsThePanesWithWhatTheTranslatorReturns) {
         EXPECT_EQ(BackColor(f.TextASM), 0xE0E0E0);
         Seams::Reset();
     }
+}
+
+TEST_F(WindowForm1, TheAddedLineEndKeepsTheCursorAndTheUndoHistory) {
+    Form1& f = Start();
+    Type("DIM A AS BYTE\r\nEND");
+    QTextCursor cursor = f.TextBasic->textCursor();
+    cursor.setPosition(4);
+    f.TextBasic->setTextCursor(cursor);
+    f.TextBasic->insertPlainText("B");  // typed: undoable
+    f.Command1->click();
+    EXPECT_EQ(f.BasicText(), "DIM BA AS BYTE\r\nEND\r\n");
+    EXPECT_EQ(f.TextBasic->textCursor().position(), 5);
+    f.TextBasic->undo();  // takes back the line end
+    f.TextBasic->undo();  // and then what was typed
+    EXPECT_EQ(f.BasicText(), "DIM A AS BYTE\r\nEND");
 }
 
 TEST_F(WindowForm1, TranslateOfABlankPaneDoesNothing) {

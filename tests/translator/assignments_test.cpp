@@ -230,17 +230,32 @@ TEST(AssignmentLibrary, ReadAndGetDataSetTheirFlags) {
     EXPECT_EQ(g.State().NoFAT(), 5);
 }
 
-// Lines for the logical and float translators stay as they are.
-TEST(AssignmentLeftForLater, LogicalAndFloatLinesStay) {
-    for (const char* statement :
-         {"X = Y AND Z", "X = Y OR 3", "X = NOT(Y)", "F = 1.5", "F = .25"}) {
-        SCOPED_TRACE(statement);
-        AssignmentFixture f;
-        f.Translate(statement);
-        EXPECT_FALSE(f.State().Flag_Error) << f.State().AsmText;
-        EXPECT_EQ(f.Result(), std::vector<std::string>{statement});
-    }
-}
+// Bit-by-bit operators, one per statement. A number on the left of a
+// variable changes places with it; two numbers are combined in the target.
+INSTANTIATE_TEST_SUITE_P(
+    Logical, Assignment,
+    ::testing::Values(
+        AssignCase{"X = Y AND 15", {"MOVLW 0x0F", "ANDWF Y , W", "MOVWF X"}},
+        AssignCase{"X = 15 AND Y", {"MOVLW 0x0F", "ANDWF Y , W", "MOVWF X"}},
+        AssignCase{"X = Y OR Z", {"MOVF Y , W", "IORWF Z , W", "MOVWF X"}},
+        AssignCase{"X = Y XOR Z", {"MOVF Y , W", "XORWF Z , W", "MOVWF X"}},
+        AssignCase{"X = 3 XOR 5", {"MOVLW 0x03", "MOVWF X", "MOVLW 0x05", "XORWF X , F"}},
+        AssignCase{"X = Y AND 0", {"MOVLW 0", "ANDWF Y , W", "MOVWF X"}},
+        AssignCase{"X = Y AND 256", {"MOVLW 0x00", "ANDWF Y , W", "MOVWF X"}},
+        AssignCase{"X = Y OR -1", {"MOVLW 0xFF", "IORWF Y , W", "MOVWF X"}},
+        AssignCase{"X = NOT(X)", {"COMF X , F"}},
+        AssignCase{"X = NOT( X )", {"COMF X , F"}},
+        AssignCase{"X = NOT(Y)", {"COMF Y , W", "MOVWF X"}},
+        AssignCase{"X = NOT(5)", {"MOVLW 0x05", "MOVWF X", "COMF X , F"}},
+        AssignCase{"X = NOT(0)", {"MOVLW 0", "MOVWF X", "COMF X , F"}},
+        AssignCase{"X = NOT(256)", {}, "Costante numerica troppo alta"},
+        AssignCase{"X = NOT(-1)", {}, "Costante numerica troppo alta"},
+        AssignCase{"X = Y AND Q", {}, "Errore di sintassi"},
+        AssignCase{"X = Y AND Z AND X", {}, "Errore di sintassi"},
+        AssignCase{"X = NOT(Q)", {}, "Errore di sintassi"},
+        AssignCase{"X = NOT(Y) AND Z", {}, "Controllare l'istruzione"},
+        AssignCase{"X = Y AND 99999", {}, kBadConstant},
+        AssignCase{"Q = Y AND Z", {}, kUndefined}));
 
 // ---- the library routines and the DATA table -----------------------------
 

@@ -223,11 +223,12 @@ TEST_F(IfBlock, RefusedConditions) {
     }
 }
 
-TEST_F(IfBlock, InputConditionsAreLeftForTheirOwnTranslator) {
-    for (const char* statement : {"IF INPUT(A0) = 1 THEN", "IF INPUT(B) = FLAG_ZERO THEN"}) {
+TEST_F(IfBlock, InputConditionsJumpToTheFalseLabelOfTheFrame) {
+    for (const char* statement : {"IF INPUT(A0) = 1 THEN", "IF INPUT(A0) THEN"}) {
         access_.ResetRun();
-        EXPECT_EQ(Translate({statement, "ELSE", "END IF"}),
-                  (Lines{statement, I("GOTO @2"), "A>@1:", "A>@2:"}));
+        EXPECT_EQ(
+            Translate({statement, "ELSE", "END IF"}),
+            (Lines{I("BTFSS Reg_PortA , Bit_0"), I("GOTO @1"), I("GOTO @2"), "A>@1:", "A>@2:"}));
         EXPECT_FALSE(access_.State().Flag_Error);
     }
 }

@@ -24,10 +24,18 @@ class TranslatorTestAccess {
         t_.TranslateIfBlock(ifLine, endIf, elseLine);
     }
     void OptimizeLabels() { t_.OptimizeLabels(); }
+    void SplitLogicalExpressions() { t_.SplitLogicalExpressions(); }
     void ExpandConstants() { t_.ExpandConstants(); }
     void DeclareVariables() { t_.DeclareVariables(); }
     void CollectDataArea() { t_.CollectDataArea(); }
     void WriteAsmProgram() { t_.WriteAsmProgram(); }
+    std::string ConvertFloatToHex(float value) { return t_.ConvertFloatToHex(value); }
+    static std::string ConvertBinToHex(std::string_view bits) {
+        return Translator::ConvertBinToHex(bits);
+    }
+    void ExpandSelectCase() { t_.ExpandSelectCase(); }
+    void ResolveSubsAndCalls() { t_.ResolveSubsAndCalls(); }
+    void TranslateSubBlock(int header, int end) { t_.TranslateSubBlock(header, end); }
 
   private:
     Translator& t_;

@@ -1,0 +1,14 @@
+DIM X AS BYTE
+DIM Y AS BYTE
+DIM Z AS BYTE
+X = Y AND 15
+X = 15 AND Y
+X = Y OR Z
+X = Y XOR Z
+X = 3 XOR 5
+X = Y AND 0
+X = Y AND 256
+X = NOT(X)
+X = NOT(Y)
+X = NOT(5)
+END

@@ -1,0 +1,64 @@
+        Title "BASIC to PIC Translator"
+        Include "PIC16F84.DEF"
+I       EQU 0x0C    ;BYTE(1-Byte)
+J       EQU 0x0D    ;BYTE(1-Byte)
+K       EQU 0x0E    ;BYTE(1-Byte)
+N       EQU 0x0F    ;BYTE(1-Byte)
+W#VLTx  EQU 0x10    ;BYTE(1-Byte)
+        ORG 0
+        MOVF J , W
+        MOVWF I
+@1:     INCF N , F
+        MOVLW 0x05
+        ADDWF I , F
+        BTFSC Reg_Status , Flag_C
+        GOTO @2
+        MOVLW 0x64
+        SUBWF I , W
+        BTFSC Reg_Status , Flag_Z
+        GOTO @1
+        BTFSS Reg_Status , Flag_C
+        GOTO @1
+@2:     MOVF J , W
+        MOVWF I
+@3:     INCF N , F
+        MOVLW 0xFF
+        ADDWF I , F
+        BTFSS Reg_Status , Flag_C
+        GOTO @4
+        MOVLW 0
+        SUBWF I , W
+        BTFSC Reg_Status , Flag_Z
+        GOTO @3
+        BTFSC Reg_Status , Flag_C
+        GOTO @3
+@4:     MOVLW 0x01
+        MOVWF I
+@5:     INCF N , F
+        MOVLW 0x01
+        ADDWF I , F
+        BTFSC Reg_Status , Flag_C
+        GOTO @6
+        MOVF K , W
+        SUBWF I , W
+        BTFSC Reg_Status , Flag_Z
+        GOTO @5
+        BTFSS Reg_Status , Flag_C
+        GOTO @5
+@6:     MOVLW 0xC8
+        MOVWF I
+@7:     INCF N , F
+        MOVLW 0xF6
+        ADDWF I , F
+        BTFSS Reg_Status , Flag_C
+        GOTO @8
+        MOVF K , W
+        SUBWF I , W
+        BTFSC Reg_Status , Flag_Z
+        GOTO @7
+        BTFSC Reg_Status , Flag_C
+        GOTO @7
+@8:     SLEEP
+        GOTO $-1
+        END
+

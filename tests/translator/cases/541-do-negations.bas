@@ -1,0 +1,14 @@
+DIM X AS BYTE
+DO NOT X = 1
+X = X + 1
+LOOP
+DO
+X = X - 1
+LOOP WHILE NOT X = 1
+DO WHILE NOT NOT X = 2
+X = X + 1
+LOOP
+DO
+X = X + 1
+LOOP NOT X = 9
+END

@@ -1,0 +1,6 @@
+DIM X AS BYTE
+DO
+X = 1
+LOOP
+BREAK
+END

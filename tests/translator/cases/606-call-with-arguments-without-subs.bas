@@ -1,0 +1,3 @@
+DIM X AS BYTE
+CALL M(X)
+END

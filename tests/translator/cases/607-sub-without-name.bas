@@ -1,0 +1,3 @@
+END
+SUB ()
+END SUB

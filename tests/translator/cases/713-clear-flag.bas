@@ -1,0 +1,2 @@
+CLEAR FLAG
+END

@@ -1,0 +1,2 @@
+OUTPUT C, 5
+END

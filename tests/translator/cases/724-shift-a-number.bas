@@ -1,0 +1,2 @@
+SHIFT LEFT 12
+END

@@ -1,0 +1,2 @@
+ROTATE RIGHT Q, 2
+END

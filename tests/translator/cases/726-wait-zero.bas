@@ -1,0 +1,2 @@
+WAIT 0
+END

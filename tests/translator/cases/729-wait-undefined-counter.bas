@@ -1,0 +1,2 @@
+WAIT 10, Q
+END

@@ -1,0 +1,8 @@
+DIM X AS BYTE
+DIM Y AS BYTE
+WRITE 5, 10
+WRITE X, Y, 0
+WRITE "a,b", 3
+WRITE 1, "Ok" 2, X
+WRITE "", 7
+END

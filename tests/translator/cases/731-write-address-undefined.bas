@@ -1,0 +1,2 @@
+WRITE 5, Q
+END

@@ -1,0 +1,3 @@
+DIM Y AS BYTE
+IF INPUT(C) = 1 THEN Y = 1
+END

@@ -1,0 +1,3 @@
+DIM Y AS BYTE
+IF INPUT(B1) = .5 THEN Y = 1
+END

@@ -1,0 +1,10 @@
+DIM X AS SINGLE
+DIM Z AS FLOAT
+X = 2.75
+X = -1.5
+X = 1.5
+Z = 3.14
+Z = .1
+Z = 255.99
+Z = -.5
+END

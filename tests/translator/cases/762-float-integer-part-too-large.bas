@@ -1,0 +1,3 @@
+DIM X AS SINGLE
+X = 256.5
+END

@@ -1,0 +1,3 @@
+DIM X AS BYTE
+X = 1.5
+END

@@ -1,0 +1,9 @@
+' Without a timer handler nothing switches the timer interrupt back on.
+SET TIMER RATE TO 3
+SET TIMER RATE TO 1/8
+SET TIMER RATE TO 1/256
+SET TIMER RATE TO 1
+SET TIMER RATE TO 0
+SET INTERNAL CLOCK
+SET EXTERNAL CLOCK
+END

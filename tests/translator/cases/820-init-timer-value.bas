@@ -1,0 +1,6 @@
+' The timer restarts from 100 after each overflow.
+SET INIT TIMER TO 100
+ON TIMER INTERRUPT CALL CONTA
+END
+SUB CONTA
+END SUB

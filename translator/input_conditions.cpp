@@ -1,0 +1,238 @@
+// IF conditions that read an input: INPUT(A0) compares one port line (high
+// or low), INPUT(A) the whole port byte. The tests jump to the block's false
+// label when the condition does not hold; they skip over their own lines
+// with relative jumps, which count instructions only.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "basic_text.h"
+#include "translator.h"
+
+namespace tavolux {
+
+using text::InStr;
+using text::Mid;
+using text::Trim;
+
+namespace {
+
+// Operator codes of FindCompareOperator.
+enum Operator { kNotEqual = 1, kLessEqual, kGreaterEqual, kEqual, kLess, kGreater };
+
+// The operator seen from the other side: "a < b" is "b > a".
+const char* Mirrored(int op) {
+    switch (op) {
+        case kNotEqual:
+            return "<>";
+        case kLessEqual:
+            return ">=";
+        case kGreaterEqual:
+            return "<=";
+        case kEqual:
+            return "= ";
+        case kLess:
+            return "> ";
+        default:
+            return "< ";
+    }
+}
+
+// Position of " THEN", or the end of the line when it has none.
+int ThenPosition(const std::string& line) {
+    const int then = InStr(line, " THEN");
+    return then == 0 ? static_cast<int>(line.size()) + 1 : then;
+}
+
+// Whole port against a constant. Against 0 the port byte is read as signed
+// (bit 7 set is negative), against any other constant as unsigned.
+std::vector<std::string> PortWithConstant(int op, const std::string& port, double value,
+                                          const std::string& f) {
+    const std::string reg = "Reg_Port" + port;
+    const std::string load = "MOVF " + reg + " , W";
+    if (value == 0) {
+        switch (op) {
+            case kEqual:
+                return {load, "BTFSS Reg_Status , Flag_Z", "GOTO " + f};
+            case kNotEqual:
+                return {load, "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
+            case kLess:
+                return {"BTFSS " + reg + " , Bit_7", "GOTO " + f};
+            case kGreater:
+                return {load, "BTFSC Reg_Status , Flag_Z", "GOTO " + f, "BTFSC " + reg + " , Bit_7",
+                        "GOTO " + f};
+            case kLessEqual:
+                return {load, "BTFSC Reg_Status , Flag_Z", "GOTO $+3", "BTFSS " + reg + " , Bit_7",
+                        "GOTO " + f};
+            default:  // kGreaterEqual
+                return {load, "BTFSC Reg_Status , Flag_Z", "GOTO $+3", "BTFSC " + reg + " , Bit_7",
+                        "GOTO " + f};
+        }
+    }
+    const std::string k = Translator::FormatHexLiteral(
+        static_cast<int>(std::fmod(text::RoundHalfEven(value), 65536.0)));
+    const std::string loadK = "MOVLW " + k;
+    const std::string subtract = "SUBWF " + reg + " , W";  // port - K
+    switch (op) {
+        case kEqual:
+            return {loadK, subtract, "BTFSS Reg_Status , Flag_Z", "GOTO " + f};
+        case kNotEqual:
+            return {load, "SUBLW " + k, "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
+        case kLess:
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + f,
+                    "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f};
+        case kGreater:
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO " + f,
+                    "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f};
+        case kLessEqual:
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO $+3",
+                    "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f};
+        default:  // kGreaterEqual
+            return {loadK,
+                    subtract,
+                    "BTFSC Reg_Status , Flag_Z",
+                    "GOTO $+3",
+                    "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f};
+    }
+}
+
+// Whole port against a variable: W becomes V minus the port byte, and the
+// carry is set when V is not below it (unsigned).
+std::vector<std::string> PortWithVariable(int op, const std::string& port, const std::string& v,
+                                          const std::string& f) {
+    std::vector<std::string> lines = {"MOVF Reg_Port" + port + " , W", "SUBWF " + v + " , W"};
+    std::vector<std::string> rest;
+    switch (op) {
+        case kEqual:
+            rest = {"BTFSS Reg_Status , Flag_Z", "GOTO " + f};
+            break;
+        case kNotEqual:
+            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO " + f};
+            break;
+        case kLess:
+            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO " + f, "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f};
+            break;
+        case kGreater:
+            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO " + f, "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f};
+            break;
+        case kLessEqual:
+            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO $+3", "BTFSS Reg_Status , Flag_C",
+                    "GOTO " + f};
+            break;
+        default:  // kGreaterEqual
+            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO $+3", "BTFSC Reg_Status , Flag_C",
+                    "GOTO " + f};
+            break;
+    }
+    lines.insert(lines.end(), rest.begin(), rest.end());
+    return lines;
+}
+
+}  // namespace
+
+void Translator::TranslateInputCondition(int ifLine, const std::string& falseLabel) {
+    const std::string original = Line(ifLine);
+    S.CurrentStatement = original;
+    const std::string& f = falseLabel;
+
+    const int p = InStr(original, "INPUT(");
+    const int q = p == 0 ? 0 : InStr(original, ")", p + 5);
+    if (p == 0 || q == 0) {
+        ReportError("Errato bilancimaneto delle parentesi");
+        return;
+    }
+    const std::string input = Trim(Mid(original, p + 6, q - p - 6));
+    if (input.empty()) {
+        ReportError("La funzione Input() richiede un argomento (Port/Line)");
+        return;
+    }
+
+    std::string line = original;
+    int op = 0, opPos = 0, opLength = 0;
+    FindCompareOperator(line, op, opPos, opLength);
+    if (op != 0 && opPos < p) {
+        // The INPUT operand goes to the left, the operator is mirrored.
+        const int thenPos = ThenPosition(line);
+        const std::string left = Mid(line, 4, std::max(0, opPos - 4));
+        const std::string right =
+            Mid(line, opPos + opLength, std::max(0, thenPos - opPos - opLength));
+        line = "IF " + right + Mirrored(op) + left + " THEN";
+        Line(ifLine) = line;
+        FindCompareOperator(line, op, opPos, opLength);
+    }
+
+    std::vector<std::string> lines;
+    if (op != 0) {
+        const int valueStart = opPos + opLength;
+        const std::string v =
+            Trim(Mid(line, valueStart, std::max(0, ThenPosition(line) - valueStart)));
+        if (IsPinName(input)) {
+            const std::string reg = "Reg_Port" + input.substr(0, 1) + " , Bit_" + input.substr(1);
+            if (op != kEqual) {
+                ReportError(
+                    "Assegnazione non valida, \xE8 ammesso solo il segno di uguale per le linee "
+                    "di I/O");
+                return;
+            }
+            if (IsNumber(v)) {
+                // A line is high (1) or low (0); no other number describes it.
+                const double value = text::Val(text::ReplaceFirst(v, ",", "."));
+                if (value != 0 && value != 1) {
+                    ReportError("Tipo di assegnazione non valida");
+                    return;
+                }
+                lines = {std::string(value == 1 ? "BTFSS " : "BTFSC ") + reg, "GOTO " + f};
+            } else if (IsVariable(v)) {
+                lines = {"MOVF " + v + " , W", "BTFSS Reg_Status , Flag_Z",
+                         "GOTO $+4",           "BTFSC " + reg,
+                         "GOTO " + f,          "GOTO $+3",
+                         "BTFSS " + reg,       "GOTO " + f};
+            } else {
+                ReportError("Tipo di assegnazione non valida");
+                return;
+            }
+        } else if (IsPortName(input)) {
+            if (IsNumber(v)) {
+                lines = PortWithConstant(op, input, text::Val(text::ReplaceFirst(v, ",", ".")), f);
+            } else if (IsVariable(v)) {
+                lines = PortWithVariable(op, input, v, f);
+            } else {
+                ReportError("Impossibiler risolvere l'istruzione");
+                return;
+            }
+        } else {
+            ReportError("Impossibiler risolvere l'istruzione");
+            return;
+        }
+    } else if (IsPinName(input)) {
+        lines = {"BTFSS Reg_Port" + input.substr(0, 1) + " , Bit_" + input.substr(1), "GOTO " + f};
+    } else if (IsPortName(input)) {
+        lines = {"MOVF Reg_Port" + input + " , W", "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
+    } else {
+        ReportError("Sintassi non valida");
+        return;
+    }
+
+    if (!InsertLines(ifLine, static_cast<int>(lines.size()) - 1)) return;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        Line(ifLine + static_cast<int>(i)) = "A>        " + lines[i];
+    }
+}
+
+}  // namespace tavolux
