@@ -61,4 +61,29 @@ TEST(ChipLabels, JumpsFollowAChainOfLoneLabels) {
     EXPECT_EQ(regs.at(0x0E), 1);
 }
 
+TEST(ChipLabels, SubroutineLabelTheInterruptCallsStays) {
+    // TICK's body starts with a loop, so its label stands alone before the
+    // loop's label: the program's CALL moves on to that label, while the
+    // timer interrupt still calls TICK. K counts the calls, N ends each one
+    // at 5 (0x0C and 0x0D).
+    const auto regs = RunBasic(
+        "DIM N AS BYTE\n"
+        "DIM K AS BYTE\n"
+        "ON TIMER INTERRUPT CALL TICK\n"
+        "CALL TICK\n"
+        "FINE:\n"
+        "GOTO FINE\n"
+        "END\n"
+        "SUB TICK\n"
+        "DO\n"
+        "N = N + 1\n"
+        "LOOP UNTIL N = 5\n"
+        "K = K + 1\n"
+        "END SUB\n",
+        200000, {0x0C, 0x0D});
+    ASSERT_EQ(regs.size(), 2u);
+    EXPECT_EQ(regs.at(0x0C), 5);
+    EXPECT_GE(regs.at(0x0D), 2);  // the CALL, then at least one interrupt
+}
+
 }  // namespace
