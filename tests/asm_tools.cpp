@@ -107,7 +107,9 @@ std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
                                               " -i -s prog.cod -c run.stc </dev/null 2>&1",
                                           code);
     std::map<int, int> values;
-    static const std::regex kRegister(R"(REG0*([0-9A-Fa-f]+)\[[^\]]*\] = \$([0-9A-Fa-f]+))");
+    // "REG010[FIXME-ui.cc($10)] = $02", or with the register's own name
+    // for the special ones: "pcl[FIXME-ui.cc($02)] = $05".
+    static const std::regex kRegister(R"(\(\$([0-9A-Fa-f]+)\)\] = \$([0-9A-Fa-f]+))");
     for (auto it = std::sregex_iterator(output.begin(), output.end(), kRegister);
          it != std::sregex_iterator(); ++it) {
         values[std::stoi((*it)[1].str(), nullptr, 16)] = std::stoi((*it)[2].str(), nullptr, 16);

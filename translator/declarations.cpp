@@ -29,8 +29,8 @@ constexpr std::string_view kReservedMessage =
 constexpr std::string_view kArrayMessage = "Definizione di array non ammessa";
 
 // Words the translator's own passes read as keywords or operands.
-constexpr std::string_view kDialectWords[] = {
-    "W", "F", "OR", "AND", "IF", "ELSE", "THEN", "DO", "LOOP"};
+constexpr std::string_view kDialectWords[] = {"W",    "F",    "OR", "AND", "IF",
+                                              "ELSE", "THEN", "DO", "LOOP"};
 
 // Words that gpasm (1.4, processor p16f84 or p16f84a) reads as something
 // other than a symbol when they stand first on a line or as an operand, so
@@ -45,41 +45,51 @@ constexpr std::string_view kDialectWords[] = {
 // Found by assembling, for every identifier in the gpasm program and its
 // manual, the lines "X EQU 0x0D", "MOVF X , W", "MOVWF X", "BSF X , 1".
 constexpr std::string_view kAssemblerWords[] = {
-    "ACCESS_OVR", "ADDCF", "ADDDCF", "ADDLW", "ADDWF", "ANDLW", "ANDWF", "B", "BANKISEL",
-    "BANKSEL", "BC", "BCDIRECT", "BCF", "BDC", "BNC", "BNDC", "BNZ", "BSF", "BTFSC", "BTFSS",
-    "BZ", "CALL", "CBLOCK", "CLRC", "CLRDC", "CLRF", "CLRW", "CLRWDT", "CLRZ", "CODE",
-    "CODE_PACK", "COMF", "CONFIG", "CONSTANT", "DA", "DATA", "DB", "DE", "DECF", "DECFSZ", "DT",
-    "DTM", "DW", "ELSE", "END", "ENDC", "ENDIF", "ENDM", "ENDW", "EQU", "ERROR", "ERRORLEVEL",
-    "EXITM", "EXPAND", "EXTERN", "FILL", "GLOBAL", "GOTO", "HALT", "HIGH", "IDATA", "IDATA_ACS",
-    "IDLOCS", "IF", "IFDEF", "IFNDEF", "INCF", "INCFSZ", "INCLUDE", "IORLW", "IORWF", "LCALL",
-    "LGOTO", "LIST", "LOCAL", "LOW", "MACRO", "MESSG", "MOVF", "MOVFW", "MOVLW", "MOVWF",
-    "NEGF", "NOEXPAND", "NOLIST", "NOP", "OPTION", "ORG", "PAGE", "PAGESEL", "PAGESELW",
-    "PROCESSOR", "RADIX", "RES", "RETFIE", "RETLW", "RETURN", "RLF", "RRF", "SET", "SETC",
-    "SETDC", "SETZ", "SKPC", "SKPDC", "SKPNC", "SKPNDC", "SKPNZ", "SKPZ", "SLEEP", "SPACE",
-    "STITLE", "SUBCF", "SUBDCF", "SUBLW", "SUBTITLE", "SUBWF", "SWAPF", "TITLE", "TRIS", "TSTF",
-    "UDATA", "UDATA_ACS", "UDATA_OVR", "UDATA_SHR", "UPPER", "VARIABLE", "WHILE", "XORLW",
-    "XORWF", "__BADRAM", "__BADROM", "__CONFIG", "__FUSES", "__IDLOCS", "__MAXRAM", "__MAXROM",
+    "ACCESS_OVR", "ADDCF",    "ADDDCF",     "ADDLW",     "ADDWF",     "ANDLW",     "ANDWF",
+    "B",          "BANKISEL", "BANKSEL",    "BC",        "BCDIRECT",  "BCF",       "BDC",
+    "BNC",        "BNDC",     "BNZ",        "BSF",       "BTFSC",     "BTFSS",     "BZ",
+    "CALL",       "CBLOCK",   "CLRC",       "CLRDC",     "CLRF",      "CLRW",      "CLRWDT",
+    "CLRZ",       "CODE",     "CODE_PACK",  "COMF",      "CONFIG",    "CONSTANT",  "DA",
+    "DATA",       "DB",       "DE",         "DECF",      "DECFSZ",    "DT",        "DTM",
+    "DW",         "ELSE",     "END",        "ENDC",      "ENDIF",     "ENDM",      "ENDW",
+    "EQU",        "ERROR",    "ERRORLEVEL", "EXITM",     "EXPAND",    "EXTERN",    "FILL",
+    "GLOBAL",     "GOTO",     "HALT",       "HIGH",      "IDATA",     "IDATA_ACS", "IDLOCS",
+    "IF",         "IFDEF",    "IFNDEF",     "INCF",      "INCFSZ",    "INCLUDE",   "IORLW",
+    "IORWF",      "LCALL",    "LGOTO",      "LIST",      "LOCAL",     "LOW",       "MACRO",
+    "MESSG",      "MOVF",     "MOVFW",      "MOVLW",     "MOVWF",     "NEGF",      "NOEXPAND",
+    "NOLIST",     "NOP",      "OPTION",     "ORG",       "PAGE",      "PAGESEL",   "PAGESELW",
+    "PROCESSOR",  "RADIX",    "RES",        "RETFIE",    "RETLW",     "RETURN",    "RLF",
+    "RRF",        "SET",      "SETC",       "SETDC",     "SETZ",      "SKPC",      "SKPDC",
+    "SKPNC",      "SKPNDC",   "SKPNZ",      "SKPZ",      "SLEEP",     "SPACE",     "STITLE",
+    "SUBCF",      "SUBDCF",   "SUBLW",      "SUBTITLE",  "SUBWF",     "SWAPF",     "TITLE",
+    "TRIS",       "TSTF",     "UDATA",      "UDATA_ACS", "UDATA_OVR", "UDATA_SHR", "UPPER",
+    "VARIABLE",   "WHILE",    "XORLW",      "XORWF",     "__BADRAM",  "__BADROM",  "__CONFIG",
+    "__FUSES",    "__IDLOCS", "__MAXRAM",   "__MAXROM",
 };
 static_assert(std::is_sorted(std::begin(kAssemblerWords), std::end(kAssemblerWords)));
 
 // Symbols that gpasm defines itself for the PIC16F84 and the PIC16F84A (the
 // processor symbol of the other chip is kept out too); case matters for them.
 constexpr std::string_view kPredefinedSymbols[] = {
-    "__16F84",          "__16F84A",           "__CODE_END",     "__CODE_START",
-    "__COMMON_RAM_END", "__COMMON_RAM_START", "__EEPROM_END",   "__EEPROM_START",
+    "__16F84",          "__16F84A",           "__CODE_END",   "__CODE_START",
+    "__COMMON_RAM_END", "__COMMON_RAM_START", "__EEPROM_END", "__EEPROM_START",
     "__VECTOR_INT",     "__VECTOR_RESET"};
 
 // The symbols of the equates text; case matters for them.
 constexpr std::string_view kEquateSymbols[] = {
-    "Reg_Indf",    "Reg_Tmr0",   "Reg_Pcl",     "Reg_Status",  "Reg_Fsr",    "Reg_PortA",
-    "Reg_PortB",   "Reg_PortC",  "Reg_Eedata",  "Reg_Eeadr",   "Reg_Pclath", "Reg_Intcon",
-    "Reg_Indf2",   "Reg_Option", "Reg_Pcl2",    "Reg_Status2", "Reg_Fsr2",   "Reg_TrisA",
-    "Reg_TrisB",   "Reg_TrisC",  "Reg_Eecon1",  "Reg_Eecon2",  "Reg_Pclath2", "Reg_Intcon2",
-    "Bit_0",       "Bit_1",      "Bit_2",       "Bit_3",       "Bit_4",      "Bit_5",
-    "Bit_6",       "Bit_7",      "Flag_C",      "Flag_DC",     "Flag_Z"};
+    "Reg_Indf",  "Reg_Tmr0",   "Reg_Pcl",    "Reg_Status",  "Reg_Fsr",     "Reg_PortA",
+    "Reg_PortB", "Reg_PortC",  "Reg_Eedata", "Reg_Eeadr",   "Reg_Pclath",  "Reg_Intcon",
+    "Reg_Indf2", "Reg_Option", "Reg_Pcl2",   "Reg_Status2", "Reg_Fsr2",    "Reg_TrisA",
+    "Reg_TrisB", "Reg_TrisC",  "Reg_Eecon1", "Reg_Eecon2",  "Reg_Pclath2", "Reg_Intcon2",
+    "Bit_0",     "Bit_1",      "Bit_2",      "Bit_3",       "Bit_4",       "Bit_5",
+    "Bit_6",     "Bit_7",      "Flag_C",     "Flag_DC",     "Flag_Z"};
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A letter or "_", then letters, digits and "_".
 bool IsIdentifier(std::string_view name) {
@@ -101,31 +111,13 @@ bool Holds(const std::string_view (&words)[N], std::string_view name) {
     return std::find(std::begin(words), std::end(words), name) != std::end(words);
 }
 
-// True when `name` cannot be a variable: a word of the dialect, a name with
-// a blank or of any other form than an identifier, or a word that the
-// assembler reads as something else. (The Part also has it set Flag_Error;
-// its one caller reports at once, which sets the flag.)
-bool IsReservedName(std::string_view name) {
-    if (Holds(kDialectWords, name)) return true;
-    if (name.find(' ') != std::string_view::npos) return true;
-    if (!IsIdentifier(name)) return true;
-    const std::string upper = AsciiUpper(name);
-    return std::binary_search(std::begin(kAssemblerWords), std::end(kAssemblerWords),
-                              std::string_view(upper)) ||
-           Holds(kPredefinedSymbols, name) || Holds(kEquateSymbols, name);
-}
-
 struct TypeWord {
     std::string_view word;
     int size;
 };
 
-constexpr std::array<TypeWord, 6> kTypes = {{{"BYTE", 1},
-                                             {"INTEGER", 2},
-                                             {"WORD", 2},
-                                             {"SINGLE", 4},
-                                             {"FLOAT", 4},
-                                             {"LONG", 8}}};
+constexpr std::array<TypeWord, 6> kTypes = {
+    {{"BYTE", 1}, {"INTEGER", 2}, {"WORD", 2}, {"SINGLE", 4}, {"FLOAT", 4}, {"LONG", 8}}};
 
 // The element count of an array: a number (IsNumber) of at least 1. Counts
 // beyond the 16-bit range are refused as well, so that sizes and their sum
@@ -137,6 +129,21 @@ bool ReadElementCount(std::string_view text, double& count) {
 }
 
 }  // namespace
+
+// True when `name` cannot be a variable: a word of the dialect, a name with
+// a blank or of any other form than an identifier, or a word that the
+// assembler reads as something else. Flag_Error is set with it; the caller
+// reports the name.
+bool Translator::IsReservedName(std::string_view name) {
+    const std::string upper = AsciiUpper(name);
+    const bool reserved = Holds(kDialectWords, name) || name.find(' ') != std::string_view::npos ||
+                          !IsIdentifier(name) ||
+                          std::binary_search(std::begin(kAssemblerWords), std::end(kAssemblerWords),
+                                             std::string_view(upper)) ||
+                          Holds(kPredefinedSymbols, name) || Holds(kEquateSymbols, name);
+    if (reserved) S.Flag_Error = true;
+    return reserved;
+}
 
 void Translator::DeclareVariables() {
     if (S.Flag_Error) return;

@@ -289,14 +289,17 @@ class LineNormaliser {
         if (StartsWith(s_, "ASM")) return true;
 
         done = true;
-        std::string rest = s_;
+        // The pieces are taken from a view that moves on along the line, so
+        // that a line of many statements is not copied once per statement.
+        // A colon found outside literals leaves the view outside them too.
+        std::string_view rest = s_;
         int colon = 0;
         while ((colon = FindOutsideLiterals(rest, ":")) != 0) {
-            std::string piece = Trim(Left(rest, colon - 1));
-            rest = Trim(Mid(rest, colon + 1));
+            std::string piece = Trim(rest.substr(0, static_cast<size_t>(colon) - 1));
+            rest.remove_prefix(static_cast<size_t>(colon));
             if (!Piece(std::move(piece), true)) return false;
         }
-        return Piece(std::move(rest), false);
+        return Piece(Trim(rest), false);
     }
 
     // One statement of a split line; `beforeColon` tells that a colon

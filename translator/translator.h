@@ -190,6 +190,8 @@ private:
     // ---- declarations.cpp, ports_config.cpp, data_area.cpp ----------------
     void ExpandConstants();
     void DeclareVariables();
+    // True, with Flag_Error set, for a name that cannot be a variable.
+    bool IsReservedName(std::string_view name);
     void ConfigurePorts();
     void CollectDataArea();
 

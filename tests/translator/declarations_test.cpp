@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         DimCase{"DIM X AS byte", "Tipologia della variabile non riconoscita"},
         DimCase{"DIM AS BYTE", "Definizione o nome variabile non ammessa"},
         DimCase{"DIM T[3 AS BYTE", kArray},
-        // The Part's reserved words and names with a blank.
+        // The dialect's own words and names with a blank.
         DimCase{"DIM IF AS BYTE", kReserved}, DimCase{"DIM W AS BYTE", kReserved},
         DimCase{"DIM LOOP AS BYTE", kReserved}, DimCase{"DIM A B AS BYTE", kReserved},
         // Mend: names the assembler reads as something else.

@@ -1,0 +1,5 @@
+CONST B1 = A1 + 1
+CONST A1 = X
+DIM X, Y AS BYTE
+Y = B1
+END

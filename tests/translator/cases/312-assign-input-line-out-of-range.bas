@@ -1,0 +1,3 @@
+DIM X AS BYTE
+X = INPUT(A5)
+END
