@@ -339,4 +339,48 @@ TEST(ChipInterrupts, WriteThenReadWithTheTimerRunning) {
     EXPECT_EQ(regs.at(0x13), 0x77);
 }
 
+// The external interrupt comes on the edge of B0 that the program chose:
+// three pulses, the run stopped after the third rise and before its fall.
+TEST(ChipInterrupts, ExternalInterruptEdge) {
+    const std::string stimulus = PinStimulus("rb0", "portb0", Pulses(1000, 1000, 400, 3));
+    const struct {
+        const char* edge;
+        int count;
+    } cases[] = {{"UP", 3}, {"DOWN", 2}};
+    for (const auto& c : cases) {
+        const auto regs = RunBasic(std::string("DIM E AS BYTE\n"
+                                               "ON EXTERNAL INTERRUPT CALL EST\n"
+                                               "SET EXTERNAL INTERRUPT EDGE ") +
+                                       c.edge +
+                                       "\n"
+                                       "GIRO:\n"
+                                       "GOTO GIRO\n"
+                                       "END\n"
+                                       "SUB EST\n"
+                                       "E = E + 1\n"
+                                       "END SUB\n",
+                                   3200, {0x0C}, stimulus);
+        ASSERT_EQ(regs.size(), 1u) << c.edge;
+        EXPECT_EQ(regs.at(0x0C), c.count) << c.edge;
+    }
+}
+
+// A port-B handler that switches its own source off at its third call: the
+// entry does not switch it back on, and later changes of B4 are not counted.
+TEST(ChipInterrupts, LineHandlerSwitchesItsOwnSourceOff) {
+    const auto regs = RunBasic(
+        "DIM L AS BYTE\n"
+        "ON LINE INTERRUPT CALL LIN\n"
+        "GIRO:\n"
+        "GOTO GIRO\n"
+        "END\n"
+        "SUB LIN\n"
+        "L = L + 1\n"
+        "IF L = 3 THEN SET LINE INTERRUPT OFF\n"
+        "END SUB\n",
+        10000, {0x0C}, PinStimulus("rb4", "portb4", Pulses(1000, 1000, 500, 8)));
+    ASSERT_EQ(regs.size(), 1u);
+    EXPECT_EQ(regs.at(0x0C), 3);
+}
+
 }  // namespace
