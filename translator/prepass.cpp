@@ -221,6 +221,30 @@ class LineNormaliser {
                s_ == "SET LINE INTERRUPT OFF";
     }
 
+    // The LINE at position p belongs to "SET LINE INTERRUPT ON", "SET LINE
+    // INTERRUPT OFF" or "ON LINE INT..." standing after THEN, ELSE or a colon
+    // of the line, where the statement is not the whole line.
+    bool NamesLineInterrupt(int p) const {
+        const std::string before = RTrim(Left(s_, p - 1));
+        const auto endsWithWord = [&before](std::string_view w) {
+            if (!EndsWith(before, w)) return false;
+            const size_t at = before.size() - w.size();
+            return at == 0 || before[at - 1] == ' ' || before[at - 1] == ':';
+        };
+        const std::string after = LTrim(Mid(s_, p + 4));
+        if (endsWithWord("ON")) return StartsWith(after, "INT");
+        if (!endsWithWord("SET") || !StartsWith(after, "INTERRUPT ")) return false;
+        const std::string state = LTrim(Mid(after, 11));
+        for (std::string_view onOff : {"ON", "OFF"}) {
+            if (StartsWith(state, onOff) &&
+                (state.size() == onOff.size() || state[onOff.size()] == ' ' ||
+                 state[onOff.size()] == ':')) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // PORT and LINE are noise words: "CONFIG PORT B AS OUTPUT" means
     // "CONFIG B AS OUTPUT". Inside a longer word (EXPORT, PORTA) they stay.
     bool RemoveNoiseWord(std::string_view word, std::string_view aloneMessage) {
@@ -247,7 +271,7 @@ class LineNormaliser {
             const bool startsWord = p == 1 || IsOneOf(s_[p - 2], kNoiseDelimiters);
             const bool endsWord =
                 after > static_cast<int>(s_.size()) || IsOneOf(s_[after - 1], kNoiseDelimiters);
-            if (!startsWord || !endsWord) {
+            if (!startsWord || !endsWord || (word == "LINE" && NamesLineInterrupt(p))) {
                 from = p + 1;
                 continue;
             }

@@ -5,6 +5,8 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "asm_tools.h"
 #include "translator.h"
@@ -25,6 +27,31 @@ inline std::map<int, int> RunBasic(const std::string& basic, long cycles,
     EXPECT_TRUE(assembly.ok) << assembly.messages << result.asmText;
     if (!assembly.ok) return {};
     return RunInGpsim(assembly, cycles, registers, extraScript);
+}
+
+// A gpsim stimulus that drives `pin` ("portb0", "porta4"...) from low to the
+// levels given at the given cycles.
+inline std::string PinStimulus(const std::string& name, const std::string& pin,
+                               const std::vector<std::pair<long, int>>& levels) {
+    std::string script = "stimulus asynchronous_stimulus\ninitial_state 0\nstart_cycle 0\n{ ";
+    for (size_t i = 0; i < levels.size(); ++i) {
+        if (i > 0) script += ", ";
+        script += std::to_string(levels[i].first) + ", " + std::to_string(levels[i].second);
+    }
+    script += " }\nname " + name + "\nend\n";
+    script += "node n_" + name + "\nattach n_" + name + " " + name + " " + pin + "\n";
+    return script;
+}
+
+// A square wave: `count` pulses, the first rising at `first`, each `high`
+// cycles high and then low until the next one, `period` cycles apart.
+inline std::vector<std::pair<long, int>> Pulses(long first, long period, long high, int count) {
+    std::vector<std::pair<long, int>> levels;
+    for (int n = 0; n < count; ++n) {
+        levels.push_back({first + n * period, 1});
+        levels.push_back({first + n * period + high, 0});
+    }
+    return levels;
 }
 
 }  // namespace tavolux::testing

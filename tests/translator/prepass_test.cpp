@@ -136,6 +136,16 @@ TEST(Prepass, NoiseWordsPortAndLine) {
         {"SET LINE INTERRUPT ON", {"SET LINE INTERRUPT ON"}},
         {"SET LINE INTERRUPT OFF", {"SET LINE INTERRUPT OFF"}},
         {"SET LINE INTERRUPT", {"SET INTERRUPT"}},
+        // The interrupt statements keep LINE also where they follow THEN,
+        // ELSE or a colon.
+        {"IF X = 3 THEN SET LINE INTERRUPT OFF",
+         {"IF X = 3 THEN", "SET LINE INTERRUPT OFF", "END IF"}},
+        {"IF X THEN SET LINE INTERRUPT ON ELSE SET LINE B4",
+         {"IF X THEN", "SET LINE INTERRUPT ON", "ELSE", "SET B4", "END IF"}},
+        {"X = 1: SET  LINE  INTERRUPT  OFF", {"X = 1", "SET LINE INTERRUPT OFF"}},
+        {"X = 1: ON LINE INTERRUPT CALL GESTORE", {"X = 1", "ON LINE INTERRUPT CALL GESTORE"}},
+        {"X = 1: SET LINE INTERRUPT ONCE", {"X = 1", "SET INTERRUPT ONCE"}},
+        {"X = 1: RESET LINE INTERRUPT OFF", {"X = 1", "RESET INTERRUPT OFF"}},
         {"OUTPUT PORT B, X", {"OUTPUT B, X"}},
     });
 }
