@@ -84,7 +84,7 @@ void Translator::TranslateWait(int k) {
             ReportError("Controllare gli indice dell'istruzione WAIT, devono essere tra 1 e 255");
             return;
         }
-        auto load = [this](const std::string& x) -> std::string {
+        auto load = [](const std::string& x) -> std::string {
             if (IsNumber(x)) return "MOVLW " + FormatHexLiteral(*Count(x, 1, 255));
             return "MOVF " + x + " , W";
         };
