@@ -199,4 +199,55 @@ TEST(ChipStructures, GroupsInBoundsSubroutinesAndLogicInsideLoops) {
     EXPECT_EQ(regs.at(0x18), 170);
 }
 
+constexpr const char* kSelectAndExitInASub = R"(DIM V AS BYTE
+DIM I AS BYTE
+DIM P AS BYTE
+DIM Q AS BYTE
+DIM SOMMA AS BYTE
+DIM PASSI AS BYTE
+DIM FINE AS BYTE
+V = 0
+DO
+V = V + 1
+CALL CERCA(V, V XOR 1)
+LOOP UNTIL V = 6
+FINE = 170
+END
+SUB CERCA(P, Q)
+FOR I = 1 TO 255
+PASSI = PASSI + 1
+SELECT CASE I
+CASE 1 TO 2
+SOMMA = SOMMA + Q
+CASE ELSE
+IF I = P THEN
+EXIT SUB
+END IF
+END SELECT
+NEXT I
+END SUB
+)";
+
+// A subroutine called with arguments from a DO loop leaves through EXIT SUB
+// from inside a FOR loop and a SELECT CASE; every call comes back.
+TEST(ChipStructures, ExitSubFromALoopInsideASubCalledFromALoop) {
+    int passes = 0;
+    int sum = 0;
+    for (int v = 1; v <= 6; ++v) {
+        for (int i = 1; i <= 255; ++i) {
+            ++passes;
+            if (i <= 2) {
+                sum += v ^ 1;
+            } else if (i == v) {
+                break;
+            }
+        }
+    }
+    const auto regs = RunBasic(kSelectAndExitInASub, 200000, {0x10, 0x11, 0x12});
+    ASSERT_EQ(regs.size(), 3u);
+    EXPECT_EQ(regs.at(0x10), sum & 0xFF);
+    EXPECT_EQ(regs.at(0x11), passes & 0xFF);
+    EXPECT_EQ(regs.at(0x12), 170);
+}
+
 }  // namespace
