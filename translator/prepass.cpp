@@ -287,14 +287,18 @@ class LineNormaliser {
         if (StartsWith(s_, "ASM")) return true;
 
         done = true;
-        std::string rest = s_;
+        // A view of what follows the last colon: every colon found lies
+        // outside literals, so the search for the next one can start there,
+        // and a line of many statements is split in one pass over it.
+        const std::string line = s_;
+        std::string_view rest(line);
         int colon = 0;
         while ((colon = FindOutsideLiterals(rest, ":")) != 0) {
-            std::string piece = Trim(Left(rest, colon - 1));
-            rest = Trim(Mid(rest, colon + 1));
+            std::string piece = Trim(rest.substr(0, static_cast<size_t>(colon) - 1));
+            rest.remove_prefix(static_cast<size_t>(colon));
             if (!Piece(std::move(piece), true)) return false;
         }
-        return Piece(std::move(rest), false);
+        return Piece(Trim(rest), false);
     }
 
     // One statement of a split line; `beforeColon` tells that a colon
