@@ -42,7 +42,9 @@ std::optional<std::string> Immediate(std::string_view number) {
 void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
     const std::string statement = Line(k);
     S.CurrentStatement = statement;
-    const std::string target = text::RTrim(Mid(statement, 1, equalsPos - 1));
+    // Blanks at both ends go, as for any assignment: a CALL's parameter
+    // assignment keeps the blank that followed the comma (" Q = J AND 1").
+    const std::string target = Trim(Mid(statement, 1, equalsPos - 1));
     const std::string e = text::LTrim(Mid(statement, equalsPos + 1));
     if (!IsVariable(target)) {
         ReportError("Variabile non definita");

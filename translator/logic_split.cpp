@@ -102,9 +102,19 @@ std::vector<std::string> TestEveryPass(const std::vector<std::string>& pieces) {
 }  // namespace
 
 void Translator::SplitLogicalExpressions() {
+    // FOR lines first: the temporaries of their bounds stay taken for the
+    // whole run, so no other statement, wherever it stands (a subroutine
+    // written before the loop and called from its body, for one), computes
+    // a group into them.
+    for (const bool forLines : {true, false}) {
+        if (!SplitLogicalLines(forLines)) return;
+    }
+}
+
+bool Translator::SplitLogicalLines(bool forLines) {
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string statement = Line(k);
-        if (!Qualifies(statement)) continue;
+        if (StartsWith(statement, "FOR ") != forLines || !Qualifies(statement)) continue;
         S.CurrentStatement = statement;
         const int equals = InStr(statement, "=");
         if (equals == 0) continue;
@@ -136,7 +146,7 @@ void Translator::SplitLogicalExpressions() {
             } else if (c == '(') {
                 if (close == 0) {
                     fail("Livello di parentesi non bilanciato");
-                    return;
+                    return false;
                 }
                 const std::string t = NewDynamicVar();
                 poolEmpty = poolEmpty || t == "W#D?";
@@ -157,7 +167,7 @@ void Translator::SplitLogicalExpressions() {
         }
         if (close != 0) {
             fail("Livello di parentesi non bilanciato");
-            return;
+            return false;
         }
 
         // "A = W#D1" with the last group: that group's piece is the
@@ -187,19 +197,20 @@ void Translator::SplitLogicalExpressions() {
             if (!everyPass.empty()) written = std::move(everyPass);
         }
         const int count = static_cast<int>(written.size());
-        if (!InsertLines(k, count - 1)) return;
+        if (!InsertLines(k, count - 1)) return false;
         for (int p = 0; p < count; ++p) Line(k + p) = written[static_cast<size_t>(p)];
 
         for (const std::string& piece : pieces) {
             if (MixesOperators(piece)) {
                 S.CurrentStatement = statement;
                 ReportError("Controllore il livello di parentesi");
-                return;
+                return false;
             }
         }
-        if (poolEmpty) return;  // reported once by the pool; the run ends
+        if (poolEmpty) return false;  // reported once by the pool; the run ends
         k += count - 1;
     }
+    return true;
 }
 
 }  // namespace tavolux

@@ -313,10 +313,11 @@ class LineNormaliser {
         if (StartsWith(s_, "ASM")) return true;
 
         done = true;
-        // The pieces are taken from a view that moves on along the line, so
-        // that a line of many statements is not copied once per statement.
-        // A colon found outside literals leaves the view outside them too.
-        std::string_view rest = s_;
+        // A view of what follows the last colon: every colon found lies
+        // outside literals, so the search for the next one can start there,
+        // and a line of many statements is split in one pass over it.
+        const std::string line = s_;
+        std::string_view rest(line);
         int colon = 0;
         while ((colon = FindOutsideLiterals(rest, ":")) != 0) {
             std::string piece = Trim(rest.substr(0, static_cast<size_t>(colon) - 1));

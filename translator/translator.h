@@ -115,7 +115,7 @@ struct TranslationResult {
 };
 
 class Translator {
-public:
+  public:
     Translator();
 
     // Sets the constants and clears the state; called once at start-up.
@@ -134,7 +134,7 @@ public:
     // lines it stored (Windows-1252); any report is in State().AsmText.
     std::vector<std::string> PreprocessOnly(std::string_view basicText);
 
-private:
+  private:
     friend class TranslatorTestAccess;  // unit tests reach single passes through it
 
     // ---- driver.cpp: the run, step by step -------------------------------
@@ -173,7 +173,7 @@ private:
     void FreeDynamicVar(std::string_view name);
 
     // ---- symbols.cpp: literal and symbol tests ---------------------------
-public:
+  public:
     static std::string FormatHexLiteral(int value);
     static bool IsNumber(std::string_view text);
     bool IsVariable(std::string_view name) const;
@@ -183,7 +183,7 @@ public:
     static bool IsPinName(std::string_view name);
     static bool FindCompareOperator(std::string_view text, int& code, int& position, int& length);
 
-private:
+  private:
     // ---- prepass.cpp -------------------------------------------------------
     void PreprocessSource();
 
@@ -200,6 +200,7 @@ private:
     bool ExpandSelectBlock(int start);  // false when it reported an error
     void ResolveSubsAndCalls();
     void SplitLogicalExpressions();
+    bool SplitLogicalLines(bool forLines);  // false when it reported an error
 
     // ---- statements.cpp: the dispatcher, flow and inline assembly --------
     void TranslateStatement(int k);
@@ -214,12 +215,12 @@ private:
     void TranslateWrite(int k);
 
     // ---- block translators -----------------------------------------------
-    void TranslateSubBlock(int header, int end);          // subroutines.cpp
-    void TranslateForNext(int forLine, int nextLine);      // for_loops.cpp
-    void TranslateDoLoop(int doLine, int loopLine);        // do_loops.cpp
+    void TranslateSubBlock(int header, int end);                 // subroutines.cpp
+    void TranslateForNext(int forLine, int nextLine);            // for_loops.cpp
+    void TranslateDoLoop(int doLine, int loopLine);              // do_loops.cpp
     void TranslateIfBlock(int ifLine, int endIf, int elseLine);  // if_blocks.cpp
-    void TranslateAssignment(int k, int equalsPos);        // assignments.cpp
-    void TranslateLogicalAssignment(int k, int equalsPos);  // logic_assign.cpp
+    void TranslateAssignment(int k, int equalsPos);              // assignments.cpp
+    void TranslateLogicalAssignment(int k, int equalsPos);       // logic_assign.cpp
     // input_conditions.cpp: the test of an IF condition on INPUT(...)
     void TranslateInputCondition(int ifLine, const std::string& falseLabel);
 

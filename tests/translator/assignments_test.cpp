@@ -243,8 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
         AssignCase{"X = Y AND 0", {"MOVLW 0", "ANDWF Y , W", "MOVWF X"}},
         AssignCase{"X = Y AND 256", {"MOVLW 0x00", "ANDWF Y , W", "MOVWF X"}},
         AssignCase{"X = Y OR -1", {"MOVLW 0xFF", "IORWF Y , W", "MOVWF X"}},
-        AssignCase{"X = NOT(X)", {"COMF X , F"}},
-        AssignCase{"X = NOT( X )", {"COMF X , F"}},
+        AssignCase{"X = NOT(X)", {"COMF X , F"}}, AssignCase{"X = NOT( X )", {"COMF X , F"}},
         AssignCase{"X = NOT(Y)", {"COMF Y , W", "MOVWF X"}},
         AssignCase{"X = NOT(5)", {"MOVLW 0x05", "MOVWF X", "COMF X , F"}},
         AssignCase{"X = NOT(0)", {"MOVLW 0", "MOVWF X", "COMF X , F"}},
@@ -254,7 +253,9 @@ INSTANTIATE_TEST_SUITE_P(
         AssignCase{"X = Y AND Z AND X", {}, "Errore di sintassi"},
         AssignCase{"X = NOT(Q)", {}, "Errore di sintassi"},
         AssignCase{"X = NOT(Y) AND Z", {}, "Controllare l'istruzione"},
-        AssignCase{"X = Y AND 99999", {}, kBadConstant},
+        // A parameter assignment of a CALL keeps the blank after the comma.
+        AssignCase{" X =  Y AND 1", {"MOVLW 0x01", "ANDWF Y , W", "MOVWF X"}},
+        AssignCase{" X = NOT(X)", {"COMF X , F"}}, AssignCase{"X = Y AND 99999", {}, kBadConstant},
         AssignCase{"Q = Y AND Z", {}, kUndefined}));
 
 // ---- the library routines and the DATA table -----------------------------

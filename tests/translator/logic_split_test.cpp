@@ -113,26 +113,27 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"LOOP UNTIL X = (Y AND 7)", {"W#D1 = Y AND 7", "LOOP UNTIL X = W#D1"}},
         SplitCase{"FOR I = 0 TO (N AND 7)", {"W#D1 = N AND 7", "FOR I = 0 TO W#D1"}}));
 
-// The temporary of a loop bound stays taken: the statements after it, and
-// the library routines, get other bytes. Other temporaries go back at once.
+// The temporary of a loop bound stays taken: the statements before and after
+// it, and the library routines, get other bytes. Other temporaries go back at
+// once.
 TEST(SplitTemporaries, ALoopBoundKeepsItsByte) {
     Translator translator;
     TranslatorTestAccess access(translator);
     access.ResetRun();
     auto& s = access.State();
     s.ArrayInput.Clear();
-    for (const char* line : {"FOR I = (A OR 1) TO (N AND 7) STEP (S AND 3)", "X = (A AND B) OR C",
-                             "NEXT I", "Y = (A AND B) OR C", "END"}) {
+    for (const char* line : {"Z = (A OR B) AND C", "FOR I = (A OR 1) TO (N AND 7) STEP (S AND 3)",
+                             "X = (A AND B) OR C", "NEXT I", "Y = (A AND B) OR C", "END"}) {
         s.ArrayInput.Append(line);
     }
     access.SplitLogicalExpressions();
     EXPECT_FALSE(s.Flag_Error) << s.AsmText;
     std::vector<std::string> lines;
     for (int k = 1; k <= s.NoInput(); ++k) lines.push_back(s.ArrayInput[k]);
-    EXPECT_EQ(lines, (std::vector<std::string>{"W#D1 = S AND 3", "W#D2 = N AND 7", "W#D3 = A OR 1",
-                                               "FOR I = W#D3 TO W#D2 STEP W#D1", "W#D3 = A AND B",
-                                               "X = W#D3 OR C", "NEXT I", "W#D3 = A AND B",
-                                               "Y = W#D3 OR C", "END"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "W#D3 = A OR B", "Z = W#D3 AND C", "W#D1 = S AND 3", "W#D2 = N AND 7",
+                         "W#D3 = A OR 1", "FOR I = W#D3 TO W#D2 STEP W#D1", "W#D3 = A AND B",
+                         "X = W#D3 OR C", "NEXT I", "W#D3 = A AND B", "Y = W#D3 OR C", "END"}));
     EXPECT_EQ(access.NewDynamicVar(), "W#D3");
 }
 
