@@ -23,7 +23,9 @@ std::string InitialPool() {
 
 }  // namespace
 
-Translator::Translator() { InitTranslator(); }
+Translator::Translator() {
+    InitTranslator();
+}
 
 void Translator::InitTranslator() {
     S = TranslatorState{};
@@ -92,6 +94,7 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
         if (!PairIfBlocks()) return;
         if (!TranslateAssignments()) return;
         if (!CheckResidue()) return;
+        if (!CheckLabelNames()) return;
 
         CompactLines();
         OptimizeLabels();
@@ -374,6 +377,24 @@ bool Translator::CheckResidue() {
         if (line.empty() || StartsWith(line, "A>")) continue;
         S.CurrentStatement = line;
         ReportError("Istruzione non risolta");
+        return false;
+    }
+    return true;
+}
+
+// A label (of the program, of a subroutine or of inline assembly) that has
+// the name of a variable would define one symbol twice, and the assembler
+// would refuse the program.
+bool Translator::CheckLabelNames() {
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string& line = Line(k);
+        if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
+        const int colon = InStr(line, ":");
+        if (colon == 0) continue;
+        const std::string name = Mid(line, 3, colon - 3);
+        if (name.empty() || StartsWith(name, "W#") || !IsVariable(name)) continue;
+        S.CurrentStatement = name + ":";
+        ReportError("Nome gi\xE0 usato per una variabile: " + name);
         return false;
     }
     return true;

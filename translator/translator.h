@@ -148,6 +148,7 @@ class Translator {
     bool PairIfBlocks();
     bool TranslateAssignments();
     bool CheckResidue();
+    bool CheckLabelNames();
     void BuildStatistics();
 
     // ---- errors.cpp: the error report and the checked tables ------------
