@@ -135,14 +135,20 @@ bool ReadElementCount(std::string_view text, double& count) {
 // assembler reads as something else. Flag_Error is set with it; the caller
 // reports the name.
 bool Translator::IsReservedName(std::string_view name) {
-    const std::string upper = AsciiUpper(name);
     const bool reserved = Holds(kDialectWords, name) || name.find(' ') != std::string_view::npos ||
-                          !IsIdentifier(name) ||
-                          std::binary_search(std::begin(kAssemblerWords), std::end(kAssemblerWords),
-                                             std::string_view(upper)) ||
-                          Holds(kPredefinedSymbols, name) || Holds(kEquateSymbols, name);
+                          !IsIdentifier(name) || IsAssemblerWord(name);
     if (reserved) S.Flag_Error = true;
     return reserved;
+}
+
+// True for a word that the assembler reads as something other than a symbol
+// of the program: a mnemonic, a directive, an operator, one of its own
+// predefined symbols or a symbol of the equates text.
+bool Translator::IsAssemblerWord(std::string_view name) {
+    const std::string upper = AsciiUpper(name);
+    return std::binary_search(std::begin(kAssemblerWords), std::end(kAssemblerWords),
+                              std::string_view(upper)) ||
+           Holds(kPredefinedSymbols, name) || Holds(kEquateSymbols, name);
 }
 
 void Translator::DeclareVariables() {

@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
+#include <string_view>
 
 #include "basic_text.h"
 #include "translator.h"
@@ -60,6 +62,7 @@ void Translator::ResetRun() {
     S.Flag_WaitDouble = false;
     S.DynVarPool = InitialPool();
     S.CurrentStatement.clear();
+    S.GotoTargets.clear();
 }
 
 TranslationResult Translator::TranslateProgram(std::string_view basicText,
@@ -382,19 +385,59 @@ bool Translator::CheckResidue() {
     return true;
 }
 
-// A label (of the program, of a subroutine or of inline assembly) that has
-// the name of a variable would define one symbol twice, and the assembler
-// would refuse the program.
+namespace {
+
+// The characters that the assembler takes in a label: letters (any byte
+// above 127 counts as one), digits, and "_", "#", "@", ".", "?"; a digit
+// cannot come first.
+bool IsLabelSymbol(std::string_view name) {
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u > 127 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+               (c >= '0' && c <= '9') || c == '_' || c == '#' || c == '@' || c == '.' || c == '?';
+    });
+}
+
+}  // namespace
+
+// Every label (of the program, of a subroutine or of inline assembly) must be
+// a symbol that the assembler accepts and defines once: not a mnemonic or
+// directive, not the name of a variable, not a label defined before; and
+// every GOTO must name a label of the program. Otherwise the translation
+// would succeed with a text that the assembler refuses.
 bool Translator::CheckLabelNames() {
+    std::set<std::string> defined;
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
         const int colon = InStr(line, ":");
         if (colon == 0) continue;
         const std::string name = Mid(line, 3, colon - 3);
-        if (name.empty() || StartsWith(name, "W#") || !IsVariable(name)) continue;
+        // Generated labels, and inline text with a blank before its colon.
+        if (name.empty() || StartsWith(name, "@") || name.find(' ') != std::string::npos) {
+            continue;
+        }
         S.CurrentStatement = name + ":";
-        ReportError("Nome gi\xE0 usato per una variabile: " + name);
+        if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
+            ReportError("Nome di etichetta non ammesso: " + name);
+            return false;
+        }
+        if (!StartsWith(name, "W#") && IsVariable(name)) {
+            ReportError("Nome gi\xE0 usato per una variabile: " + name);
+            return false;
+        }
+        if (!defined.insert(name).second) {
+            ReportError("Etichetta gi\xE0 definita: " + name);
+            return false;
+        }
+    }
+    for (const std::string& target : S.GotoTargets) {
+        if (StartsWith(target, "$") || StartsWith(target, "@") || defined.count(target) != 0) {
+            continue;
+        }
+        S.CurrentStatement = "GOTO " + target;
+        ReportError("Etichetta non definita: " + target);
         return false;
     }
     return true;

@@ -17,11 +17,11 @@ constexpr const char* kIndent = "A>        ";
 enum class Match { kBegins, kIs };
 
 enum class Family {
-    kPortBits,      // SWAP, CLEAR, SET, RESET, OUTPUT, RECONFIG and the carry
-    kTimer,         // timer set-up and interrupt handlers
-    kShiftRotate,   // SHIFT and ROTATE
-    kWait,          // WAIT
-    kWrite,         // WRITE to the EEPROM
+    kPortBits,     // SWAP, CLEAR, SET, RESET, OUTPUT, RECONFIG and the carry
+    kTimer,        // timer set-up and interrupt handlers
+    kShiftRotate,  // SHIFT and ROTATE
+    kWait,         // WAIT
+    kWrite,        // WRITE to the EEPROM
     kInlineAsm,
     kGoto,
     kCall,
@@ -100,6 +100,7 @@ void Translator::TranslateStatement(int k) {
     switch (rule->family) {
         case Family::kGoto:
             Line(k) = kIndent + statement;
+            S.GotoTargets.push_back(Trim(Mid(statement, 6)));
             break;
         case Family::kCall:
             // Only the exact label of a subroutine: "M" for SUB M, "M1" for SUB M(A).

@@ -1,5 +1,7 @@
 // The shared tests that classify the words of a statement, and the writer of
 // byte immediates.
+#include <algorithm>
+
 #include "basic_text.h"
 #include "translator.h"
 
@@ -42,7 +44,15 @@ bool Translator::IsNumber(std::string_view textIn) {
 
 bool Translator::IsVariable(std::string_view name) const {
     if (name.empty()) return false;
-    if (text::StartsWith(name, "W#")) return true;
+    // A generated temporary or scratch byte, declared or not: "W#" and a
+    // name of letters and digits. A longer text that merely begins with such
+    // a name ("W#D1 OR Z", "W#D1 + 1", left by the logic split) is not one.
+    if (text::StartsWith(name, "W#")) {
+        return name.size() > 2 && std::all_of(name.begin() + 2, name.end(), [](char c) {
+                   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                          (c >= '0' && c <= '9');
+               });
+    }
     for (const FatRow& row : S.FAT) {
         if (row.name == name) return true;
     }
@@ -72,7 +82,9 @@ bool Translator::IsSubName(std::string_view name) const {
     return false;
 }
 
-bool Translator::IsPortName(std::string_view name) { return name == "A" || name == "B"; }
+bool Translator::IsPortName(std::string_view name) {
+    return name == "A" || name == "B";
+}
 
 bool Translator::IsPinName(std::string_view name) {
     if (name.size() != 2) return false;

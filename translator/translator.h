@@ -98,7 +98,8 @@ struct TranslatorState {
     // Error state.
     bool Flag_Error = false;
     std::string CurrentStatement;
-    bool Flag_TableFull = false;  // a fixed table overflowed in this run (reported once)
+    std::vector<std::string> GotoTargets;  // the labels named by GOTO statements, in order
+    bool Flag_TableFull = false;           // a fixed table overflowed in this run (reported once)
 
     // The run's input and output.
     std::string BasicText;  // the program as the pre-pass reads it
@@ -193,6 +194,8 @@ class Translator {
     void DeclareVariables();
     // True, with Flag_Error set, for a name that cannot be a variable.
     bool IsReservedName(std::string_view name);
+    // True for a mnemonic, directive or predefined symbol of the assembler.
+    static bool IsAssemblerWord(std::string_view name);
     void ConfigurePorts();
     void CollectDataArea();
 

@@ -1,0 +1,5 @@
+DIM X AS BYTE
+B:
+X = X + 1
+GOTO B
+END
