@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "basic_text.h"
 #include "translator.h"
@@ -145,10 +146,18 @@ bool Translator::IsReservedName(std::string_view name) {
 // of the program: a mnemonic, a directive, an operator, one of its own
 // predefined symbols or a symbol of the equates text.
 bool Translator::IsAssemblerWord(std::string_view name) {
+    // Every label of a program passes here, so the symbols are looked up in
+    // a set rather than read one by one.
+    static const std::unordered_set<std::string_view> symbols = [] {
+        std::unordered_set<std::string_view> all(std::begin(kPredefinedSymbols),
+                                                 std::end(kPredefinedSymbols));
+        all.insert(std::begin(kEquateSymbols), std::end(kEquateSymbols));
+        return all;
+    }();
     const std::string upper = AsciiUpper(name);
     return std::binary_search(std::begin(kAssemblerWords), std::end(kAssemblerWords),
                               std::string_view(upper)) ||
-           Holds(kPredefinedSymbols, name) || Holds(kEquateSymbols, name);
+           symbols.count(name) != 0;
 }
 
 void Translator::DeclareVariables() {

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <set>
 #include <string_view>
+#include <unordered_set>
 
 #include "basic_text.h"
 #include "translator.h"
@@ -407,38 +407,38 @@ bool IsLabelSymbol(std::string_view name) {
 // every GOTO must name a label of the program. Otherwise the translation
 // would succeed with a text that the assembler refuses.
 bool Translator::CheckLabelNames() {
-    std::set<std::string> defined;
+    std::unordered_set<std::string> variables;
+    for (const FatRow& row : S.FAT) variables.insert(row.name);
+    std::unordered_set<std::string> defined;
+    const auto refuse = [this](const std::string& statement, const std::string& message) {
+        S.CurrentStatement = statement;
+        ReportError(message);
+        return false;
+    };
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
-        const int colon = InStr(line, ":");
-        if (colon == 0) continue;
-        const std::string name = Mid(line, 3, colon - 3);
+        const size_t colon = line.find(':', 2);
+        if (colon == std::string::npos) continue;
+        std::string name = line.substr(2, colon - 2);
         // Generated labels, and inline text with a blank before its colon.
-        if (name.empty() || StartsWith(name, "@") || name.find(' ') != std::string::npos) {
-            continue;
-        }
-        S.CurrentStatement = name + ":";
+        if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) continue;
         if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
-            ReportError("Nome di etichetta non ammesso: " + name);
-            return false;
+            return refuse(name + ":", "Nome di etichetta non ammesso: " + name);
         }
-        if (!StartsWith(name, "W#") && IsVariable(name)) {
-            ReportError("Nome gi\xE0 usato per una variabile: " + name);
-            return false;
+        if (!StartsWith(name, "W#") && variables.count(name) != 0) {
+            return refuse(name + ":", "Nome gi\xE0 usato per una variabile: " + name);
         }
-        if (!defined.insert(name).second) {
-            ReportError("Etichetta gi\xE0 definita: " + name);
-            return false;
+        if (defined.count(name) != 0) {
+            return refuse(name + ":", "Etichetta gi\xE0 definita: " + name);
         }
+        defined.insert(std::move(name));
     }
     for (const std::string& target : S.GotoTargets) {
         if (StartsWith(target, "$") || StartsWith(target, "@") || defined.count(target) != 0) {
             continue;
         }
-        S.CurrentStatement = "GOTO " + target;
-        ReportError("Etichetta non definita: " + target);
-        return false;
+        return refuse("GOTO " + target, "Etichetta non definita: " + target);
     }
     return true;
 }
