@@ -27,8 +27,6 @@ constexpr int kDataAreaLimit = 250;
 struct Outcome {
     std::vector<std::string> lines;
     std::string error;
-    // The line is left as it stands for a later pass.
-    bool untranslated = false;
 };
 
 Outcome Lines(std::vector<std::string> lines) {
@@ -284,7 +282,6 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
         ReportError(out.error);
         return;
     }
-    if (out.untranslated) return;
     const int extra = static_cast<int>(out.lines.size()) - 1;
     if (!InsertLines(k, extra)) return;
     for (int i = 0; i <= extra; ++i) {

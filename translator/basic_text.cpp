@@ -141,7 +141,8 @@ double Val(std::string_view s) {
     for (char c : s) {
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n') t.push_back(c);
     }
-    if (t.size() >= 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h' || t[1] == 'O' || t[1] == 'o')) {
+    if (t.size() >= 2 && t[0] == '&' &&
+        (t[1] == 'H' || t[1] == 'h' || t[1] == 'O' || t[1] == 'o')) {
         const int base = (t[1] == 'H' || t[1] == 'h') ? 16 : 8;
         double v = 0;
         for (size_t i = 2; i < t.size(); ++i) {
@@ -187,13 +188,6 @@ double RoundHalfEven(double v) {
     return std::nearbyint(v);  // the default rounding mode is to nearest, ties to even
 }
 
-std::optional<int16_t> ToInt16(double v) {
-    if (std::isnan(v)) return std::nullopt;
-    const double r = RoundHalfEven(v);
-    if (r < -32768.0 || r > 32767.0) return std::nullopt;
-    return static_cast<int16_t>(r);
-}
-
 std::optional<int> ToIntInRange(double v, int lo, int hi) {
     if (std::isnan(v)) return std::nullopt;
     const double r = RoundHalfEven(v);
@@ -201,7 +195,15 @@ std::optional<int> ToIntInRange(double v, int lo, int hi) {
     return static_cast<int>(r);
 }
 
-std::string Str(long long v) { return std::to_string(v); }
+std::optional<int16_t> ToInt16(double v) {
+    const auto n = ToIntInRange(v, -32768, 32767);
+    if (!n) return std::nullopt;
+    return static_cast<int16_t>(*n);
+}
+
+std::string Str(long long v) {
+    return std::to_string(v);
+}
 
 std::string CanonicalNumber(double v) {
     if (v == 0 || std::isnan(v)) return "0";

@@ -99,14 +99,6 @@ bool IsIdentifier(std::string_view name) {
                        [](char c) { return IsLetter(c) || IsDigit(c) || c == '_'; });
 }
 
-std::string AsciiUpper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
-
 template <size_t N>
 bool Holds(const std::string_view (&words)[N], std::string_view name) {
     return std::find(std::begin(words), std::end(words), name) != std::end(words);
@@ -131,13 +123,13 @@ bool ReadElementCount(std::string_view text, double& count) {
 
 }  // namespace
 
-// True when `name` cannot be a variable: a word of the dialect, a name with
-// a blank or of any other form than an identifier, or a word that the
+// True when `name` cannot be a variable: a word of the dialect, a name of
+// any other form than an identifier (a blank included), or a word that the
 // assembler reads as something else. Flag_Error is set with it; the caller
 // reports the name.
 bool Translator::IsReservedName(std::string_view name) {
-    const bool reserved = Holds(kDialectWords, name) || name.find(' ') != std::string_view::npos ||
-                          !IsIdentifier(name) || IsAssemblerWord(name);
+    const bool reserved =
+        Holds(kDialectWords, name) || !IsIdentifier(name) || IsAssemblerWord(name);
     if (reserved) S.Flag_Error = true;
     return reserved;
 }
@@ -154,7 +146,7 @@ bool Translator::IsAssemblerWord(std::string_view name) {
         all.insert(std::begin(kEquateSymbols), std::end(kEquateSymbols));
         return all;
     }();
-    const std::string upper = AsciiUpper(name);
+    const std::string upper = text::UCase(name);
     return std::binary_search(std::begin(kAssemblerWords), std::end(kAssemblerWords),
                               std::string_view(upper)) ||
            symbols.count(name) != 0;

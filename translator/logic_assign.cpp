@@ -3,6 +3,7 @@
 // Parenthesised expressions have already been split into chains of these.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "basic_text.h"
@@ -18,8 +19,8 @@ using text::Trim;
 namespace {
 
 struct LogicOperator {
-    const char* text;
-    const char* instruction;
+    std::string_view text;
+    std::string_view instruction;
 };
 
 // Tried in this order; the first whose operands fit decides.
@@ -56,9 +57,8 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
         const int at = InStr(e, op.text);
         if (at == 0) continue;
         std::string l = Trim(Mid(e, 1, at - 1));
-        std::string r =
-            Trim(Mid(e, at + static_cast<int>(std::char_traits<char>::length(op.text))));
-        const std::string instruction = op.instruction;
+        std::string r = Trim(Mid(e, at + static_cast<int>(op.text.size())));
+        const std::string instruction(op.instruction);
         if (IsNumber(l) && IsNumber(r)) {
             const auto kl = Immediate(l);
             const auto kr = Immediate(r);

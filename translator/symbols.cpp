@@ -1,6 +1,8 @@
 // The shared tests that classify the words of a statement, and the writer of
 // byte immediates.
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include "basic_text.h"
 #include "translator.h"
@@ -10,11 +12,7 @@ namespace tavolux {
 std::string Translator::FormatHexLiteral(int value) {
     if (value == 0) return "0";
     const unsigned low = static_cast<unsigned>(value) & 0xFFu;
-    static const char* digits = "0123456789ABCDEF";
-    std::string out = "0x";
-    out.push_back(digits[low >> 4]);
-    out.push_back(digits[low & 0xF]);
-    return out;
+    return (low < 0x10 ? "0x0" : "0x") + text::Hex(low);
 }
 
 bool Translator::IsNumber(std::string_view textIn) {
@@ -96,13 +94,13 @@ bool Translator::IsPinName(std::string_view name) {
 bool Translator::FindCompareOperator(std::string_view t, int& code, int& position, int& length) {
     code = position = length = 0;
     if (t.empty()) return false;
-    static const char* const kOperators[] = {"<>", "<=", ">=", "=", "<", ">"};
-    for (int i = 0; i < 6; ++i) {
+    static constexpr std::string_view kOperators[] = {"<>", "<=", ">=", "=", "<", ">"};
+    for (int i = 0; i < static_cast<int>(std::size(kOperators)); ++i) {
         const int at = text::InStr(t, kOperators[i]);
         if (at > 0) {
             code = i + 1;
             position = at;
-            length = i < 3 ? 2 : 1;
+            length = static_cast<int>(kOperators[i].size());
             return true;
         }
     }
