@@ -62,92 +62,39 @@ std::vector<std::string> CompareWithZero(int op, const std::string& x, const std
     }
 }
 
+// A test on a subtraction: `equality` computes a difference whose Z flag says
+// equal, `ordering` one that leaves the carry set when there is no borrow,
+// so that with Z clear a set carry means greater.
+std::vector<std::string> SubtractionTest(int op, std::vector<std::string> equality,
+                                         std::vector<std::string> ordering, const std::string& f,
+                                         const std::string& m) {
+    if (op == kEqual || op == kNotEqual) {
+        equality.push_back(op == kEqual ? "BTFSS Reg_Status , Flag_Z"
+                                        : "BTFSC Reg_Status , Flag_Z");
+        equality.push_back("GOTO " + f);
+        return equality;
+    }
+    const bool orEqual = op == kLessEqual || op == kGreaterEqual;
+    const bool less = op == kLess || op == kLessEqual;
+    ordering.push_back("BTFSC Reg_Status , Flag_Z");
+    ordering.push_back("GOTO " + (orEqual ? m : f));
+    ordering.push_back(less ? "BTFSC Reg_Status , Flag_C" : "BTFSS Reg_Status , Flag_C");
+    ordering.push_back("GOTO " + f);
+    if (orEqual) ordering.push_back("A>" + m + ":");
+    return ordering;
+}
+
 std::vector<std::string> CompareWithConstant(int op, const std::string& x, const std::string& k,
                                              const std::string& f, const std::string& m) {
-    const std::string load = "MOVF " + x + " , W";
-    const std::string loadK = "MOVLW " + k;
-    const std::string subtract = "SUBWF " + x + " , W";
-    switch (op) {
-        case kEqual:
-            return {load, "SUBLW " + k, "BTFSS Reg_Status , Flag_Z", "GOTO " + f};
-        case kNotEqual:
-            return {load, "SUBLW " + k, "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
-        case kLess:
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + f,
-                    "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f};
-        case kGreater:
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + f,
-                    "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f};
-        case kLessEqual:
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + m,
-                    "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f,
-                    "A>" + m + ":"};
-        default:  // kGreaterEqual
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + m,
-                    "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f,
-                    "A>" + m + ":"};
-    }
+    return SubtractionTest(op, {"MOVF " + x + " , W", "SUBLW " + k},
+                           {"MOVLW " + k, "SUBWF " + x + " , W"}, f, m);
 }
 
 // Equality loads X and computes Y - X; the orderings load Y and compute X - Y.
 std::vector<std::string> CompareVariables(int op, const std::string& x, const std::string& y,
                                           const std::string& f, const std::string& m) {
-    const std::string loadY = "MOVF " + y + " , W";
-    const std::string subtractX = "SUBWF " + x + " , W";
-    switch (op) {
-        case kEqual:
-            return {"MOVF " + x + " , W", "SUBWF " + y + " , W", "BTFSS Reg_Status , Flag_Z",
-                    "GOTO " + f};
-        case kNotEqual:
-            return {"MOVF " + x + " , W", "SUBWF " + y + " , W", "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + f};
-        case kLess:
-            return {loadY,
-                    subtractX,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + f,
-                    "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f};
-        case kGreater:
-            return {loadY,
-                    subtractX,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + f,
-                    "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f};
-        case kLessEqual:
-            return {loadY,
-                    subtractX,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + m,
-                    "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f,
-                    "A>" + m + ":"};
-        default:  // kGreaterEqual
-            return {loadY,
-                    subtractX,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + m,
-                    "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f,
-                    "A>" + m + ":"};
-    }
+    return SubtractionTest(op, {"MOVF " + x + " , W", "SUBWF " + y + " , W"},
+                           {"MOVF " + y + " , W", "SUBWF " + x + " , W"}, f, m);
 }
 
 // The test a flag condition asks for: the flag clear, the flag set, or a form

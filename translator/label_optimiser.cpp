@@ -30,6 +30,17 @@ bool IsInstructionLine(const std::string& line) {
     return Mid(line, 3, 5) == "     ";
 }
 
+// Writes `instruction` on the line of a label, from column 9 when the label
+// leaves room for it.
+void PutAfterLabel(std::string& labelLine, std::string_view instruction) {
+    if (labelLine.size() <= 9) {
+        labelLine.resize(10, ' ');
+    } else {
+        labelLine += ' ';
+    }
+    labelLine += instruction;
+}
+
 // The label that a GOTO or CALL in `line` names, empty when there is none.
 std::string JumpTarget(const std::string& line, std::string_view mnemonic) {
     const int at = InStr(line, mnemonic);
@@ -92,36 +103,20 @@ struct Redirects {
 
 void Translator::OptimizeLabels() {
     // 1. Each label onto the line of the instruction that follows it.
-    const int count = NoInput();
-    for (int k = 1; k < count && k < NoInput(); ++k) {
+    for (int k = 1; k < NoInput(); ++k) {
         std::string& line = Line(k);
         if (!IsLabelLine(line) || !IsInstructionLine(Line(k + 1))) continue;
-        if (line.size() <= 9) {
-            line.resize(10, ' ');
-        } else {
-            line += ' ';
-        }
-        line += Trim(Mid(Line(k + 1), 3));
+        PutAfterLabel(line, Trim(Mid(Line(k + 1), 3)));
         DeleteLine(k + 1);
     }
 
     // 2. A label at the very end marks a NOP.
-    if (NoInput() > 0 && IsLabelLine(Line(NoInput()))) {
-        std::string& last = Line(NoInput());
-        if (last.size() > 9) {
-            last += " NOP";
-        } else {
-            last.resize(10, ' ');
-            last += "NOP";
-        }
-    }
+    if (NoInput() > 0 && IsLabelLine(Line(NoInput()))) PutAfterLabel(Line(NoInput()), "NOP");
 
     // 3, 4. Groups of lone labels and the line with code that ends each.
     Redirects redirects;
-    bool anyLone = false;
     for (int k = 1; k < NoInput(); ++k) {
         if (!IsLabelLine(Line(k))) continue;
-        anyLone = true;
         std::vector<std::string> group;
         int j = k;
         for (; j <= NoInput() && IsLabelLine(Line(j)); ++j) {
@@ -142,7 +137,7 @@ void Translator::OptimizeLabels() {
             for (const std::string& label : group) redirects.Add(label, codeLabel);
         }
     }
-    if (!anyLone) return;
+    if (redirects.lone.empty()) return;
 
     // 5, 6. Every jump to a label of a group is redirected.
     for (int k = 1; k <= NoInput(); ++k) {

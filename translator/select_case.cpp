@@ -13,6 +13,7 @@
 
 namespace tavolux {
 
+using text::BeginsWithWord;
 using text::InStr;
 using text::Mid;
 using text::StartsWith;
@@ -22,17 +23,11 @@ namespace {
 
 constexpr const char* kSelectCase = "SELECT CASE ";
 
-// The line is `word`, or begins with `word` and a blank.
-bool IsWordStatement(std::string_view line, std::string_view word) {
-    return line == word ||
-           (StartsWith(line, word) && line.size() > word.size() && line[word.size()] == ' ');
-}
-
 // The change of FOR and DO loop nesting a line brings: +1 for a loop's first
 // line, -1 for its last.
 int LoopNesting(const std::string& line) {
-    if (StartsWith(line, "FOR ") || IsWordStatement(line, "DO")) return 1;
-    if (IsWordStatement(line, "NEXT") || IsWordStatement(line, "LOOP")) return -1;
+    if (StartsWith(line, "FOR ") || BeginsWithWord(line, "DO")) return 1;
+    if (BeginsWithWord(line, "NEXT") || BeginsWithWord(line, "LOOP")) return -1;
     return 0;
 }
 

@@ -5,6 +5,7 @@
 // n, so that "SUB AREA(X,Y)" and "SUB AREA(X,Y,Z)" can live side by side as
 // AREA2 and AREA3. Parameters are ordinary global variables: a CALL assigns
 // its arguments to them, in order, just before the call.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -215,14 +216,7 @@ void Translator::TranslateSubBlock(int header, int end) {
         }
         if (callee.empty()) continue;
         const std::string pair = name + "->" + callee;
-        bool known = false;
-        for (const std::string& existing : S.ArrayCALL) {
-            if (existing == pair) {
-                known = true;
-                break;
-            }
-        }
-        if (known) continue;
+        if (std::find(S.ArrayCALL.begin(), S.ArrayCALL.end(), pair) != S.ArrayCALL.end()) continue;
         if (S.NoCALL() >= kMaxCall) {
             S.CurrentStatement.clear();
             ReportError("Il programma contiene troppe chiamate a subroutine.");
