@@ -45,6 +45,21 @@ int ThenPosition(const std::string& line) {
     return then == 0 ? static_cast<int>(line.size()) + 1 : then;
 }
 
+// The jumps to `f` when "port op value" does not hold, read from the flags
+// of a subtraction of the two: Z is set when they are equal; the carry is set
+// when the port byte is not below the value if `carryWhenNotBelow`, when it
+// is not above the value otherwise.
+std::vector<std::string> JumpsAfterSubtraction(int op, bool carryWhenNotBelow,
+                                               const std::string& f) {
+    if (op == kEqual) return {"BTFSS Reg_Status , Flag_Z", "GOTO " + f};
+    if (op == kNotEqual) return {"BTFSC Reg_Status , Flag_Z", "GOTO " + f};
+    const bool below = op == kLess || op == kLessEqual;
+    const bool strict = op == kLess || op == kGreater;
+    return {"BTFSC Reg_Status , Flag_Z", strict ? "GOTO " + f : "GOTO $+3",
+            std::string(below == carryWhenNotBelow ? "BTFSC" : "BTFSS") + " Reg_Status , Flag_C",
+            "GOTO " + f};
+}
+
 // Whole port against a constant. Against 0 the port byte is read as signed
 // (bit 7 set is negative), against any other constant as unsigned.
 std::vector<std::string> PortWithConstant(int op, const std::string& port, double value,
@@ -72,42 +87,14 @@ std::vector<std::string> PortWithConstant(int op, const std::string& port, doubl
     }
     const std::string k = Translator::FormatHexLiteral(
         static_cast<int>(std::fmod(text::RoundHalfEven(value), 65536.0)));
-    const std::string loadK = "MOVLW " + k;
-    const std::string subtract = "SUBWF " + reg + " , W";  // port - K
-    switch (op) {
-        case kEqual:
-            return {loadK, subtract, "BTFSS Reg_Status , Flag_Z", "GOTO " + f};
-        case kNotEqual:
-            return {load, "SUBLW " + k, "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
-        case kLess:
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + f,
-                    "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f};
-        case kGreater:
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO " + f,
-                    "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f};
-        case kLessEqual:
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO $+3",
-                    "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f};
-        default:  // kGreaterEqual
-            return {loadK,
-                    subtract,
-                    "BTFSC Reg_Status , Flag_Z",
-                    "GOTO $+3",
-                    "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f};
-    }
+    // W becomes the port byte minus K (K minus it for "<>"); the carry is set
+    // when the port byte is not below K (unsigned).
+    std::vector<std::string> lines =
+        op == kNotEqual ? std::vector<std::string>{load, "SUBLW " + k}
+                        : std::vector<std::string>{"MOVLW " + k, "SUBWF " + reg + " , W"};
+    const std::vector<std::string> jumps = JumpsAfterSubtraction(op, true, f);
+    lines.insert(lines.end(), jumps.begin(), jumps.end());
+    return lines;
 }
 
 // Whole port against a variable: W becomes V minus the port byte, and the
@@ -115,32 +102,8 @@ std::vector<std::string> PortWithConstant(int op, const std::string& port, doubl
 std::vector<std::string> PortWithVariable(int op, const std::string& port, const std::string& v,
                                           const std::string& f) {
     std::vector<std::string> lines = {"MOVF Reg_Port" + port + " , W", "SUBWF " + v + " , W"};
-    std::vector<std::string> rest;
-    switch (op) {
-        case kEqual:
-            rest = {"BTFSS Reg_Status , Flag_Z", "GOTO " + f};
-            break;
-        case kNotEqual:
-            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO " + f};
-            break;
-        case kLess:
-            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO " + f, "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f};
-            break;
-        case kGreater:
-            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO " + f, "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f};
-            break;
-        case kLessEqual:
-            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO $+3", "BTFSS Reg_Status , Flag_C",
-                    "GOTO " + f};
-            break;
-        default:  // kGreaterEqual
-            rest = {"BTFSC Reg_Status , Flag_Z", "GOTO $+3", "BTFSC Reg_Status , Flag_C",
-                    "GOTO " + f};
-            break;
-    }
-    lines.insert(lines.end(), rest.begin(), rest.end());
+    const std::vector<std::string> jumps = JumpsAfterSubtraction(op, false, f);
+    lines.insert(lines.end(), jumps.begin(), jumps.end());
     return lines;
 }
 

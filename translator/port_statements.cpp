@@ -56,21 +56,20 @@ void Translator::TranslatePortStatement(int k) {
     const std::string statement = Line(k);
     S.CurrentStatement = statement;
     std::vector<std::string> lines;
-    auto refuse = [this](const std::string& message) { ReportError(message); };
 
     if (StartsWith(statement, "SWAP BINARY ")) {
         const std::string v = Trim(Mid(statement, 13));
         if (GetVarSize(v) != 1) {
-            return refuse("Variabile non definita o istruzione SWAP Binary non ammessa");
+            return ReportError("Variabile non definita o istruzione SWAP Binary non ammessa");
         }
         lines = {"SWAPF " + v + " , F"};
     } else if (StartsWith(statement, "SWAP BYTE ")) {
         const std::string rest = Mid(statement, 11);
         const int comma = InStr(rest, ",");
-        if (comma == 0) return refuse("Sintassi errata per l'istruzione SWAP Byte");
+        if (comma == 0) return ReportError("Sintassi errata per l'istruzione SWAP Byte");
         const std::string a = Trim(Mid(rest, 1, comma - 1));
         const std::string b = Trim(Mid(rest, comma + 1));
-        if (!IsVariable(a) || !IsVariable(b)) return refuse("Swap con variabile non definita");
+        if (!IsVariable(a) || !IsVariable(b)) return ReportError("Swap con variabile non definita");
         lines = {"MOVF " + a + " , W", "MOVWF W#VLTx",    "MOVF " + b + " , W",
                  "MOVWF " + a,         "MOVF W#VLTx , W", "MOVWF " + b};
     } else if (statement == "CLEAR CARRY" || statement == "CLEAR FLAG CARRY" ||
@@ -86,7 +85,7 @@ void Translator::TranslatePortStatement(int k) {
         } else if (IsPinName(operand)) {
             lines = {"BCF Reg_Port" + Port(operand) + " , Bit_" + Bit(operand)};
         } else {
-            return refuse("Azzeramento di porta/linea non valido");
+            return ReportError("Azzeramento di porta/linea non valido");
         }
     } else if (StartsWith(statement, "RESET ") || StartsWith(statement, "SET ")) {
         // The operand is read from the statement's last two characters.
@@ -103,51 +102,53 @@ void Translator::TranslatePortStatement(int k) {
                 lines = {"CLRF Reg_Port" + port};
             }
         } else {
-            return refuse("Indice della linea di I/O non valido");
+            return ReportError("Indice della linea di I/O non valido");
         }
     } else if (StartsWith(statement, "OUTPUT ")) {
         const int comma = InStr(statement, ",", 8);
-        if (comma == 0) return refuse("Sintassi non corretta dell'istruzione");
+        if (comma == 0) return ReportError("Sintassi non corretta dell'istruzione");
         const std::string p = Trim(Mid(statement, 8, comma - 8));
         const std::string x = Trim(Mid(statement, comma + 1));
-        if (!IsPortName(p)) return refuse("Istruzione OUTPUT non riconosciuta");
+        if (!IsPortName(p)) return ReportError("Istruzione OUTPUT non riconosciuta");
         if (IsNumber(x)) {
             const auto value = WholeValue(x);
-            if (!value) return refuse("Costante numerica non ammessa");
+            if (!value) return ReportError("Costante numerica non ammessa");
             lines = {"MOVLW " + FormatHexLiteral(*value), "MOVWF Reg_Port" + p};
         } else if (IsVariable(x)) {
             lines = {"MOVF " + x + " , W", "MOVWF Reg_Port" + p};
         } else {
-            return refuse("Istruzione OUTPUT non riconosciuta");
+            return ReportError("Istruzione OUTPUT non riconosciuta");
         }
     } else if (StartsWith(statement, "RECONFIG ")) {
         const bool input = text::Contains(statement, " INPUT");
         const int as = InStr(statement, " AS ");
         if (as == 0) {
-            return refuse("Controllore l'istruzione di riconfiggurazionePorta/Linea I/O");
+            return ReportError("Controllore l'istruzione di riconfiggurazionePorta/Linea I/O");
         }
         const std::string items = Trim(Mid(statement, 10, std::max(0, as - 10)));
         if (items.empty()) {
-            return refuse("Controllore l'istruzione di ReConfig Porta Input/Output");
+            return ReportError("Controllore l'istruzione di ReConfig Porta Input/Output");
         }
         lines = {"BSF Reg_Status , Bit_5"};
         if (items.size() == 1) {
-            if (!IsPortName(items)) return refuse("Porta non gestibile");
+            if (!IsPortName(items)) return ReportError("Porta non gestibile");
             lines.push_back(input ? "MOVLW 0xff" : "MOVLW 0");
             lines.push_back("MOVWF Reg_Tris" + items);
         } else if (items.size() == 2) {
-            if (!IsPinName(items)) return refuse("Linea di Input/Output non gestibile");
+            if (!IsPinName(items)) return ReportError("Linea di Input/Output non gestibile");
             AppendLineDirection(lines, items, input);
         } else {
-            if (!text::Contains(items, ",")) return refuse("Riconfigurazioni multiple non valide");
+            if (!text::Contains(items, ",")) {
+                return ReportError("Riconfigurazioni multiple non valide");
+            }
             int count = 0;
             std::string rest = items;
             for (;;) {
                 const int comma = InStr(rest, ",");
                 const std::string item = Trim(comma == 0 ? rest : Mid(rest, 1, comma - 1));
                 if (++count > kMaxReconfigItems) {
-                    return refuse("Riconfigurazioni multiple non valide: al massimo " +
-                                  text::Str(kMaxReconfigItems) + " porte o linee");
+                    return ReportError("Riconfigurazioni multiple non valide: al massimo " +
+                                       text::Str(kMaxReconfigItems) + " porte o linee");
                 }
                 // Every item must name a port or a port line of the chip.
                 if (IsPortName(item)) {
@@ -156,7 +157,7 @@ void Translator::TranslatePortStatement(int k) {
                 } else if (IsPinName(item)) {
                     AppendLineDirection(lines, item, input);
                 } else if (!item.empty()) {
-                    return refuse("Riconfigurazioni multiple non valide");
+                    return ReportError("Riconfigurazioni multiple non valide");
                 }
                 if (comma == 0) break;
                 rest = Mid(rest, comma + 1);

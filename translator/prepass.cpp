@@ -21,6 +21,7 @@
 
 namespace tavolux {
 
+using text::BeginsWithWord;
 using text::ContainsAnyOf;
 using text::EndsWith;
 using text::InStr;
@@ -72,11 +73,6 @@ std::string Between(std::string_view s, int from, int to) {
 
 bool IsOneOf(char c, std::string_view set) {
     return set.find(c) != std::string_view::npos;
-}
-
-// The statement is the word, or begins with the word and a blank.
-bool BeginsWithWord(std::string_view s, std::string_view word) {
-    return s == word || (StartsWith(s, word) && s.size() > word.size() && s[word.size()] == ' ');
 }
 
 struct Slot {

@@ -21,6 +21,11 @@ std::string LabelAndInstruction(const std::string& label, const std::string& ins
     return out + instruction;
 }
 
+// The bytes a variable table row takes.
+int RowBytes(const FatRow& row) {
+    return text::ToIntInRange(text::Val(row.size), 0, 0x7FFF).value_or(0);
+}
+
 }  // namespace
 
 void Translator::EmitLine(std::string_view line) {
@@ -56,7 +61,7 @@ void Translator::WriteAsmProgram() {
     {
         long long end = S.RamStart;
         for (const FatRow& row : S.FAT) {
-            end += text::ToIntInRange(text::Val(row.size), 0, 0x7FFF).value_or(0);
+            end += RowBytes(row);
         }
         if (end - 1 > 0x4F) {
             S.AsmText.clear();
@@ -75,7 +80,7 @@ void Translator::WriteAsmProgram() {
         name.resize(width, ' ');
         EmitLine(name + "EQU " + FormatHexLiteral(address) + "    ;" + row.type + "(" + row.size +
                  "-Byte)");
-        address += text::ToIntInRange(text::Val(row.size), 0, 0x7FFF).value_or(0);
+        address += RowBytes(row);
     }
 
     // 4. Reset vector.
@@ -132,11 +137,7 @@ void Translator::WriteAsmProgram() {
 
         // 9. DATA table and the start of the main program.
         WriteDataTable();
-        if (start.size() < 6) {
-            EmitLine(LabelAndInstruction(start, "NOP"));
-        } else {
-            EmitLine(start + ": NOP");
-        }
+        EmitLine(LabelAndInstruction(start, "NOP"));
     } else if (hasData) {
         // 10. Jump over the DATA table.
         EmitLine("        GOTO " + start);
