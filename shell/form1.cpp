@@ -354,6 +354,17 @@ void Form1::Form1_Command6_Click() {
 
 // ---- Files -----------------------------------------------------------------
 
+QString Form1::ChooseFile(const QString& title, const QString& proposed) {
+    ShellGlobals& g = Globals();
+    const QString remembered = g.CurrentFile;
+    g.SelectFileTitle = title;
+    g.CurrentFile = proposed;
+    ShowSelectFile(this);
+    const QString chosen = g.CurrentFile;
+    g.CurrentFile = remembered;
+    return chosen;
+}
+
 bool Form1::ConfirmOverwrite(const QString& path, const QString& sameFileAllowed) {
     if (!RegularFileExists(path)) return true;
     if (SamePath(path, sameFileAllowed)) return true;
@@ -368,10 +379,7 @@ Form1::SaveOutcome Form1::SaveBasicText() {
     const QString text = BasicText();
     if (IsBlank(text)) return SaveOutcome::Blank;
     const QString remembered = g.CurrentFile;
-    g.SelectFileTitle = kTitleSave;
-    ShowSelectFile(this);
-    const QString chosen = g.CurrentFile;
-    g.CurrentFile = remembered;
+    const QString chosen = ChooseFile(kTitleSave, remembered);
     if (chosen.isEmpty() || !ConfirmOverwrite(chosen, remembered)) return SaveOutcome::Cancelled;
     QString error;
     if (!WriteFileAtomically(chosen, text.toUtf8(), &error)) {
@@ -405,11 +413,7 @@ void Form1::Form1_Command3_Click() {
             return;
         }
     }
-    g.SelectFileTitle = QStringLiteral("Apertura File");
-    const QString remembered = g.CurrentFile;
-    ShowSelectFile(this);
-    const QString chosen = g.CurrentFile;
-    g.CurrentFile = remembered;
+    const QString chosen = ChooseFile(QStringLiteral("Apertura File"), g.CurrentFile);
     if (chosen.isEmpty()) return;
     QString text, error;
     if (!ReadTextFile(chosen, &text, &error)) {
@@ -439,11 +443,8 @@ void Form1::Form1_Command5_Click() {
     const QString text = AsmText();
     if (IsBlank(text)) return;
     const QString basicFile = g.CurrentFile;
-    g.SelectFileTitle = QStringLiteral("Salvataggio File ASM");
-    g.CurrentFile = AsmPathFor(basicFile);
-    ShowSelectFile(this);
-    const QString chosen = g.CurrentFile;
-    g.CurrentFile = basicFile;
+    const QString chosen =
+        ChooseFile(QStringLiteral("Salvataggio File ASM"), AsmPathFor(basicFile));
     if (chosen.isEmpty()) return;
     if (SamePath(chosen, basicFile)) {
         ShowMessage(QStringLiteral("Il file ") + chosen +
@@ -467,11 +468,7 @@ void Form1::Form1_Command9_Click() {
     ShellGlobals& g = Globals();
     const QString equates = FromUtf8(BuildEquatesText());
     const QString basicFile = g.CurrentFile;
-    g.CurrentFile = QString::fromLatin1(kEquatesFileName);
-    g.SelectFileTitle = kTitleSave;
-    ShowSelectFile(this);
-    const QString chosen = g.CurrentFile;
-    g.CurrentFile = basicFile;
+    const QString chosen = ChooseFile(kTitleSave, QString::fromLatin1(kEquatesFileName));
     if (chosen.isEmpty()) {
         if (AskYesNo(this, QStringLiteral("Vuoi vedere il file PIC16F84.DEF nel campo riservato "
                                           "alla codifica ASM ?"))) {

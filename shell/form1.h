@@ -84,6 +84,9 @@ class Form1 : public QWidget {
     bool Form1_Form_Unload();
     bool MayDiscardUnsavedText();
     bool ConfirmOverwrite(const QString& path, const QString& sameFileAllowed);
+    // Shows the file dialog with `title`, proposing `proposed`; returns the
+    // name chosen (empty when cancelled) and leaves the current file as it was.
+    QString ChooseFile(const QString& title, const QString& proposed);
     void PrintPane(QPlainTextEdit* pane);
     void NotAvailableYet();
     PaneLook LookOf(const QPlainTextEdit* pane) const;

@@ -59,10 +59,10 @@ QListWidget* MakeList(QWidget* parent, const char* name) {
     return list;
 }
 
+// `head` is followed by the file's error text and its code.
 QString ErrorReport(const QString& head, const QFile& file) {
-    return head + QStringLiteral("\r\n") + file.errorString() +
-           QStringLiteral("\r\n(Codice errore ") + QString::number(static_cast<int>(file.error())) +
-           u')';
+    return head + file.errorString() + QStringLiteral("\r\n(Codice errore ") +
+           QString::number(static_cast<int>(file.error())) + u')';
 }
 
 }  // namespace
@@ -151,7 +151,7 @@ void FormSelectFile::FormSelectFile_Form_Load() {
         QString folder = FolderPart(g.CurrentFile);
         if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::currentPath();
         folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-        SelectDrive(DriveOf(folder));
+        SelectDrive(DriveOf(folder, drives_));
         ShowFolders(folder);
         ShowFiles(folder);
         FileTesto->setText(g.CurrentFile);
@@ -164,19 +164,10 @@ void FormSelectFile::FormSelectFile_Form_Load() {
             break;
         }
     }
-    SelectDrive(DriveOf(start));
+    SelectDrive(DriveOf(start, drives_));
     ShowFolders(start);
     ShowFiles(start);
     FileTesto->clear();
-}
-
-QString FormSelectFile::DriveOf(const QString& path) const {
-    QString best;
-    for (const QString& drive : drives_) {
-        QString root = drive.endsWith(u'/') ? drive : drive + u'/';
-        if ((path == drive || path.startsWith(root)) && drive.size() > best.size()) best = drive;
-    }
-    return best.isEmpty() && !drives_.isEmpty() ? drives_.first() : best;
 }
 
 void FormSelectFile::SelectDrive(const QString& drive) {
@@ -271,9 +262,8 @@ QString FormSelectFile::ValidateChosenName() {
     // that appeared meanwhile) is never emptied.
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        ShowMessage(QStringLiteral("Il file indicato non può essere creato.\r\nErrore: ") +
-                    file.errorString() + QStringLiteral("\r\n(Codice errore ") +
-                    QString::number(static_cast<int>(file.error())) + u')');
+        ShowMessage(ErrorReport(
+            QStringLiteral("Il file indicato non può essere creato.\r\nErrore: "), file));
         return QString();
     }
     file.close();
@@ -313,7 +303,7 @@ void FormSelectFile::FormSelectFile_DeleteFile_Click() {
     }
     QFile file(name);
     if (!file.remove()) {
-        ShowMessage(ErrorReport(QStringLiteral("Impossibile cancellare il file"), file));
+        ShowMessage(ErrorReport(QStringLiteral("Impossibile cancellare il file\r\n"), file));
         return;
     }
     ShowFiles(filesFolder_);

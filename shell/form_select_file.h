@@ -57,7 +57,6 @@ class FormSelectFile : public QDialog {
     void ShowFolders(const QString& folder);
     void ShowFiles(const QString& folder);
     void SelectDrive(const QString& drive);
-    QString DriveOf(const QString& path) const;
     QString ValidateChosenName();
 
     QStringList drives_;

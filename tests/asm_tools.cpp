@@ -88,7 +88,7 @@ Assembly Assemble(const std::string& asmText, bool forSimulation) {
 }
 
 std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
-                              const std::initializer_list<int>& registers,
+                              const std::vector<int>& registers,
                               const std::string& extraScript) {
     std::ostringstream script;
     script << extraScript;

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tavolux::testing {
 
@@ -26,7 +27,7 @@ Assembly Assemble(const std::string& asmText, bool forSimulation = false);
 // registers (address -> value). Extra script lines (stimuli, breaks) come
 // before the run.
 std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
-                              const std::initializer_list<int>& registers,
+                              const std::vector<int>& registers,
                               const std::string& extraScript = "");
 
 }  // namespace tavolux::testing

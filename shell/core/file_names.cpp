@@ -40,6 +40,15 @@ bool IsDriveRoot(const QString& name, const QStringList& drives) {
     return false;
 }
 
+QString DriveOf(const QString& path, const QStringList& drives) {
+    QString best;
+    for (const QString& drive : drives) {
+        QString root = drive.endsWith(u'/') ? drive : drive + u'/';
+        if ((path == drive || path.startsWith(root)) && drive.size() > best.size()) best = drive;
+    }
+    return best.isEmpty() && !drives.isEmpty() ? drives.first() : best;
+}
+
 QString ValidateFileName(const QString& nameBox, const QString& shownFolder,
                          const QStringList& drives) {
     QString name = nameBox.trimmed();

@@ -17,6 +17,10 @@ QString CollapseFirstDoubledSeparator(QString path);
 // listed drives.
 bool IsDriveRoot(const QString& name, const QStringList& drives = {});
 
+// The drive a path lies on: the longest listed drive that is the path itself
+// or a folder above it; the first drive when none is; "" without drives.
+QString DriveOf(const QString& path, const QStringList& drives);
+
 // The name the dialog's OK yields from its name box, before the existence
 // test: trimmed of blanks; "" for an empty name or a drive root; the first
 // doubled separator collapsed; a bare name (no separator, no ":") placed in

@@ -10,6 +10,7 @@
 
 namespace {
 
+using tavolux::testing::RegisterRange;
 using tavolux::testing::RunBasic;
 
 TEST(ChipAssignments, SumsAndDifferencesWrapAndBorrow) {
@@ -49,9 +50,7 @@ TEST(ChipAssignments, SumsAndDifferencesWrapAndBorrow) {
         "R9 = NB - 99\n"
         "Z2 = FLAG_ZERO\n"  // after a zero result
         "END\n",
-        2000,
-        {0x0C, 0x0D, 0x0E, 0x0F, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A,
-         0x1B});
+        2000, RegisterRange(0x0C, 0x1B));
     ASSERT_EQ(regs.size(), 16u);
     EXPECT_EQ(regs.at(0x0C), 201);
     EXPECT_EQ(regs.at(0x0D), 99);
@@ -98,10 +97,7 @@ std::map<int, int> DivideBatch(int first) {
         "ASM(DECFSZ &H1F , 1)\n"
         "GOTO GIRO\n"
         "END\n";
-    return RunBasic(program, 5000,
-                    {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A,
-                     0x2B, 0x2C, 0x2D, 0x2E, 0x2F, 0x30, 0x31, 0x32, 0x33, 0x34, 0x35,
-                     0x36, 0x37, 0x38, 0x39, 0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x3F});
+    return RunBasic(program, 5000, RegisterRange(0x20, 0x3F));
 }
 
 TEST(ChipAssignments, Div10AndDiv10RAgreeWithDivisionForEveryByte) {
@@ -202,9 +198,7 @@ TEST(ChipAssignments, GetDataThroughAVariableForEveryIndex) {
             "ASM(DECFSZ &H1F , 1)\n"
             "GOTO GIRO\n"
             "END\n";
-        const auto regs = RunBasic(DataProgram(body), 5000,
-                                   {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29,
-                                    0x2A, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F});
+        const auto regs = RunBasic(DataProgram(body), 5000, RegisterRange(0x20, 0x2F));
         ASSERT_EQ(regs.size(), 16u) << "batch from " << first;
         for (int i = 0; i < 16; ++i) {
             const int index = first + i;

@@ -17,7 +17,7 @@ namespace tavolux::testing {
 // `cycles`; returns the registers read afterwards. A translation or assembly
 // failure fails the test and returns nothing.
 inline std::map<int, int> RunBasic(const std::string& basic, long cycles,
-                                   std::initializer_list<int> registers,
+                                   const std::vector<int>& registers,
                                    const std::string& extraScript = "") {
     Translator translator;
     const auto result = translator.TranslateProgram(ToCrLf(basic), "");
@@ -29,11 +29,26 @@ inline std::map<int, int> RunBasic(const std::string& basic, long cycles,
     return RunInGpsim(assembly, cycles, registers, extraScript);
 }
 
-// A gpsim stimulus that drives `pin` ("portb0", "porta4"...) from low to the
-// levels given at the given cycles.
+// The file registers from `first` to `last`, both included.
+inline std::vector<int> RegisterRange(int first, int last) {
+    std::vector<int> registers;
+    for (int r = first; r <= last; ++r) registers.push_back(r);
+    return registers;
+}
+
+// Two hexadecimal digits, as inline assembly writes a byte after "&H".
+inline std::string Hex2(int value) {
+    static const char* digits = "0123456789ABCDEF";
+    return std::string{digits[(value >> 4) & 15], digits[value & 15]};
+}
+
+// A gpsim stimulus that drives `pin` ("portb0", "porta4"...) from
+// `initialLevel` (low unless given) to the levels given at the given cycles.
 inline std::string PinStimulus(const std::string& name, const std::string& pin,
-                               const std::vector<std::pair<long, int>>& levels) {
-    std::string script = "stimulus asynchronous_stimulus\ninitial_state 0\nstart_cycle 0\n{ ";
+                               const std::vector<std::pair<long, int>>& levels,
+                               int initialLevel = 0) {
+    std::string script = "stimulus asynchronous_stimulus\ninitial_state " +
+                         std::to_string(initialLevel) + "\nstart_cycle 0\n{ ";
     for (size_t i = 0; i < levels.size(); ++i) {
         if (i > 0) script += ", ";
         script += std::to_string(levels[i].first) + ", " + std::to_string(levels[i].second);

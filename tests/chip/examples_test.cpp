@@ -1,7 +1,5 @@
 // The example programs on the simulated chip, driven by pin stimuli, do what
 // their comments say.
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,14 +10,13 @@ namespace {
 
 using tavolux::testing::PinStimulus;
 using tavolux::testing::Pulses;
+using tavolux::testing::ReadFile;
 using tavolux::testing::RunBasic;
 
 std::string Example(const std::string& name) {
-    std::ifstream in(std::string(TAVOLUX_EXAMPLES_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_FALSE(text.str().empty()) << name;
-    return text.str();
+    const std::string text = ReadFile(std::string(TAVOLUX_EXAMPLES_DIR) + "/" + name);
+    EXPECT_FALSE(text.empty()) << name;
+    return text;
 }
 
 // Example 1: B5 is high while A0 is low, and low while A0 is high. The

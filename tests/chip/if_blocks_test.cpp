@@ -13,15 +13,11 @@
 
 namespace {
 
+using tavolux::testing::Hex2;
 using tavolux::testing::RunBasic;
 
 constexpr int kValues[] = {0, 1, 127, 128, 255};
 const char* const kOperators[] = {"=", "<>", "<", ">", "<=", ">="};
-
-std::string Hex2(int v) {
-    static const char* digits = "0123456789ABCDEF";
-    return std::string{digits[(v >> 4) & 15], digits[v & 15]};
-}
 
 std::string SetByte(int address, int value) {
     return "ASM(MOVLW &H" + Hex2(value) + ")\nASM(MOVWF &H" + Hex2(address) + ")\n";

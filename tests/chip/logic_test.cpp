@@ -9,6 +9,7 @@
 
 namespace {
 
+using tavolux::testing::RegisterRange;
 using tavolux::testing::RunBasic;
 
 struct LogicCase {
@@ -31,9 +32,7 @@ void CheckExpressions(const std::vector<LogicCase>& cases, int a, int b, int c, 
         basic += "R" + std::to_string(n) + " = " + cases[n].expression + "\n";
     }
     basic += "END\n";
-    const auto regs =
-        RunBasic(basic, 5000, {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19,
-                               0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F, 0x20, 0x21, 0x22, 0x23});
+    const auto regs = RunBasic(basic, 5000, RegisterRange(0x10, 0x23));
     ASSERT_FALSE(regs.empty()) << basic;
     for (size_t n = 0; n < cases.size(); ++n) {
         EXPECT_EQ(regs.at(0x10 + static_cast<int>(n)), cases[n].reference(a, b, c, d))

@@ -12,17 +12,10 @@
 
 namespace {
 
+using tavolux::testing::Hex2;
+using tavolux::testing::PinStimulus;
+using tavolux::testing::RegisterRange;
 using tavolux::testing::RunBasic;
-
-// Every general-purpose register, 0x0C to 0x4F.
-#define ALL_RAM                                                                                   \
-    {                                                                                             \
-        0x0C, 0x0D, 0x0E, 0x0F, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, \
-            0x1B, 0x1C, 0x1D, 0x1E, 0x1F, 0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28,   \
-            0x29, 0x2A, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F, 0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36,   \
-            0x37, 0x38, 0x39, 0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x3F, 0x40, 0x41, 0x42, 0x43, 0x44,   \
-            0x45, 0x46, 0x47, 0x48, 0x49, 0x4A, 0x4B, 0x4C, 0x4D, 0x4E, 0x4F                      \
-    }
 
 // A program whose byte variables are declared in the order Dim names them;
 // Reg(name) is the address of a declared variable.
@@ -39,7 +32,9 @@ class Program {
     }
     int Reg(const std::string& name) const { return address_.at(name); }
     std::map<int, int> Run(long cycles, const std::string& extraScript = "") const {
-        return RunBasic(declarations_ + body_ + "END\n", cycles, ALL_RAM, extraScript);
+        // Every general-purpose register.
+        return RunBasic(declarations_ + body_ + "END\n", cycles, RegisterRange(0x0C, 0x4F),
+                        extraScript);
     }
 
   private:
@@ -50,10 +45,8 @@ class Program {
 
 // Copies a bank-1 register into a variable.
 std::string SaveBank1(int address, const std::string& variable) {
-    const char* hex = "0123456789ABCDEF";
-    const std::string reg = {hex[(address >> 4) & 15], hex[address & 15]};
-    return "ASM(BSF 3 , 5)\nASM(MOVF &H" + reg + " , W)\nASM(BCF 3 , 5)\nASM(MOVWF " + variable +
-           ")\n";
+    return "ASM(BSF 3 , 5)\nASM(MOVF &H" + Hex2(address) + " , W)\nASM(BCF 3 , 5)\nASM(MOVWF " +
+           variable + ")\n";
 }
 
 TEST(ChipPorts, ConfigAndReconfigLeaveTheTrisRegisters) {
@@ -255,13 +248,8 @@ TEST(ChipInput, LineConditionsFollowThePinLevel) {
         }
         if (phase == 0) p << "WAIT 255\nWAIT 255\n";
     }
-    const std::string stimuli =
-        "stimulus asynchronous_stimulus\ninitial_state 1\nstart_cycle 0\n{ 1, 1, 1000, 0 }\n"
-        "name high_then_low\nend\n"
-        "stimulus asynchronous_stimulus\ninitial_state 0\nstart_cycle 0\n{ 1, 0, 1000, 1 }\n"
-        "name low_then_high\nend\n"
-        "node nb3\nattach nb3 high_then_low portb3\n"
-        "node na0\nattach na0 low_then_high porta0\n";
+    const std::string stimuli = PinStimulus("high_then_low", "portb3", {{1, 1}, {1000, 0}}, 1) +
+                                PinStimulus("low_then_high", "porta0", {{1, 0}, {1000, 1}});
     const auto regs = p.Run(4000, stimuli);
     ASSERT_FALSE(regs.empty());
     for (int phase = 0; phase < 2; ++phase) {

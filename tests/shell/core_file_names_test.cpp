@@ -34,6 +34,18 @@ TEST(ShellFileNames, ValidateFileName) {
     EXPECT_EQ(ValidateFileName("/media/usb", "/tmp", {"/", "/media/usb"}), "");
 }
 
+TEST(ShellFileNames, DriveOfAPathIsTheLongestDriveHoldingIt) {
+    const QStringList drives = {"/", "/home/ana", "/media/usb", "/media/usb2/"};
+    EXPECT_EQ(DriveOf("/home/ana/prog/x.bas", drives), "/home/ana");
+    EXPECT_EQ(DriveOf("/home/ana", drives), "/home/ana");
+    EXPECT_EQ(DriveOf("/home/anna", drives), "/");
+    EXPECT_EQ(DriveOf("/media/usb2/x", drives), "/media/usb2/");
+    EXPECT_EQ(DriveOf("/media/usb/x", drives), "/media/usb");
+    EXPECT_EQ(DriveOf("/tmp", drives), "/");
+    EXPECT_EQ(DriveOf("C:\\x", {"D:/", "E:/"}), "D:/");
+    EXPECT_EQ(DriveOf("/tmp", {}), "");
+}
+
 TEST(ShellFileNames, CollapseSeparators) {
     EXPECT_EQ(CollapseDoubledSeparators("/a//b///c"), "/a/b/c");
     EXPECT_EQ(CollapseDoubledSeparators("C:\\\\dir\\\\x.bas"), "C:\\dir\\x.bas");
