@@ -19,9 +19,6 @@ using text::Trim;
 
 namespace {
 
-// The highest index a GETDATA constant may name: the DATA area's own limit.
-constexpr int kDataAreaLimit = 250;
-
 // What an assignment becomes: the instruction texts (without the line mark
 // and indent), or a message that refuses it.
 struct Outcome {
@@ -104,7 +101,7 @@ Outcome GetData(const Translator& t, int noData, const std::string& target,
         // index past the last value would run on into the program.
         const double value = text::Val(a);
         const auto index = WholeValue(a);
-        if (value < 1 || value > kDataAreaLimit || !index || *index > noData) {
+        if (value < 1 || value > kMaxDataValues || !index || *index > noData) {
             return Refused("Indice della funzione GetDATA() fuori range.");
         }
         return Lines(
@@ -282,11 +279,7 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
         ReportError(out.error);
         return;
     }
-    const int extra = static_cast<int>(out.lines.size()) - 1;
-    if (!InsertLines(k, extra)) return;
-    for (int i = 0; i <= extra; ++i) {
-        Line(k + i) = "A>        " + out.lines[static_cast<size_t>(i)];
-    }
+    ReplaceWithInstructions(k, out.lines);
 }
 
 }  // namespace tavolux

@@ -31,7 +31,9 @@ struct Definition {
 };
 
 // "A" to "Z" and "0" to "9"; everything else, "_" included, separates words.
-bool IsWordChar(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+bool IsWordChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
 
 // Replaces every whole-word occurrence of `name` in `line` by `replacement`,
 // scanning on behind each inserted text. False when the line would pass
@@ -89,8 +91,7 @@ void Translator::ExpandConstants() {
             if (!ReplaceWord(body, d.name, d.text)) {
                 S.CurrentStatement = Line(k);
                 ReportError("Sostituzione di CONST/SYMBOL troppo estesa: la riga supera " +
-                            text::Str(static_cast<long long>(kMaxSubstitutedLine)) +
-                            " caratteri");
+                            text::Str(static_cast<long long>(kMaxSubstitutedLine)) + " caratteri");
                 return;
             }
         }

@@ -13,8 +13,6 @@ using text::StartsWith;
 
 namespace {
 
-constexpr int kMaxDataValues = 250;
-
 // The value of one item: read as a number from its start, leading blanks
 // skipped, up to the first character that cannot continue it ("&H" for
 // hexadecimal; no number gives 0), rounded half to even. Only the low byte
@@ -69,7 +67,8 @@ void Translator::CollectDataArea() {
                 if (S.NoDATA() > kMaxDataValues) {
                     S.CurrentStatement.clear();
                     ReportError(
-                        "L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 byte");
+                        "L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 "
+                        "byte");
                     return;
                 }
                 if (last) break;

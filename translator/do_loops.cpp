@@ -15,10 +15,8 @@ using text::StartsWith;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
-
 std::string Instruction(const std::string& text) {
-    return kIndent + text;
+    return kAsmIndent + text;
 }
 
 }  // namespace
@@ -68,11 +66,9 @@ void Translator::TranslateDoLoop(int doLine, int loopLine) {
     int last = loopLine;  // the last line of the loop
     if (!atLoop.empty()) {
         const int extraDo = static_cast<int>(atDo.size()) - 1;
-        if (!InsertLines(doLine, extraDo)) return;
-        for (size_t i = 0; i < atDo.size(); ++i) Line(doLine + static_cast<int>(i)) = atDo[i];
+        if (!ReplaceLine(doLine, atDo)) return;
         const int at = loopLine + extraDo;
-        if (!InsertLines(at, static_cast<int>(atLoop.size()) - 1)) return;
-        for (size_t i = 0; i < atLoop.size(); ++i) Line(at + static_cast<int>(i)) = atLoop[i];
+        if (!ReplaceLine(at, atLoop)) return;
         last = at + static_cast<int>(atLoop.size()) - 1;
     }
 

@@ -83,6 +83,8 @@ bool Translator::AddConfigLine(std::string line) {
     return true;
 }
 
-std::string StateTextToUtf8(std::string_view text) { return text::Cp1252ToUtf8(text); }
+std::string StateTextToUtf8(std::string_view text) {
+    return text::Cp1252ToUtf8(text);
+}
 
 }  // namespace tavolux

@@ -20,11 +20,10 @@ using text::Trim;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
 constexpr const char* kBadLoop = "Controllare l'istruzione FOR...NEXT";
 
 std::string Instruction(const std::string& text) {
-    return kIndent + text;
+    return kAsmIndent + text;
 }
 
 // A numeric bound must name a byte value.
@@ -171,8 +170,7 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
             Instruction(up ? "BTFSS Reg_Status , Flag_C" : "BTFSC Reg_Status , Flag_C"),
             Instruction("GOTO " + head),
             "A>" + exit + ":"};
-        if (!InsertLines(next, static_cast<int>(lines.size()) - 1)) return;
-        for (size_t i = 0; i < lines.size(); ++i) Line(next + static_cast<int>(i)) = lines[i];
+        if (!ReplaceLine(next, lines)) return;
         bodyEnd = next;
     } else {
         const std::string head = NewLabel();
@@ -207,8 +205,7 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
         Line(forLine) = variable + " = " + start;
         Line(forLine + 1) = "A>" + head + ":";
         const int next = nextLine + 1;
-        if (!InsertLines(next, static_cast<int>(lines.size()) - 1)) return;
-        for (size_t i = 0; i < lines.size(); ++i) Line(next + static_cast<int>(i)) = lines[i];
+        if (!ReplaceLine(next, lines)) return;
         bodyEnd = next + static_cast<int>(lines.size()) - 1;
     }
 

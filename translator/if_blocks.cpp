@@ -20,8 +20,6 @@ using text::Trim;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
-
 // Operator codes of FindCompareOperator.
 enum Operator { kNotEqual = 1, kLessEqual, kGreaterEqual, kEqual, kLess, kGreater };
 
@@ -140,7 +138,7 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         Line(elseLine) = "A>" + f + ":";
         Line(endIf) = "A>" + d + ":";
         if (!InsertLines(elseLine, 1)) return;
-        Line(elseLine) = kIndent + ("GOTO " + d);
+        Line(elseLine) = kAsmIndent + ("GOTO " + d);
     }
 
     if (Contains(statement, "INPUT(")) {
@@ -186,11 +184,7 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         }
     }
 
-    if (!InsertLines(ifLine, static_cast<int>(lines.size()) - 1)) return;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        Line(ifLine + static_cast<int>(i)) = text::StartsWith(line, "A>") ? line : kIndent + line;
-    }
+    ReplaceWithInstructions(ifLine, lines);
 }
 
 }  // namespace tavolux

@@ -192,10 +192,7 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
         return;
     }
 
-    if (!InsertLines(ifLine, static_cast<int>(lines.size()) - 1)) return;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        Line(ifLine + static_cast<int>(i)) = "A>        " + lines[i];
-    }
+    ReplaceWithInstructions(ifLine, lines);
 }
 
 }  // namespace tavolux

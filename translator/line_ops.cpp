@@ -13,9 +13,28 @@ bool Translator::InsertLines(int position, int count) {
     return true;
 }
 
-void Translator::DeleteLine(int position) { S.ArrayInput.Erase(position); }
+bool Translator::ReplaceLine(int k, const std::vector<std::string>& lines) {
+    if (!InsertLines(k, static_cast<int>(lines.size()) - 1)) return false;
+    for (size_t i = 0; i < lines.size(); ++i) Line(k + static_cast<int>(i)) = lines[i];
+    return true;
+}
 
-void Translator::CompactLines() { S.ArrayInput.Compact(); }
+bool Translator::ReplaceWithInstructions(int k, const std::vector<std::string>& lines) {
+    std::vector<std::string> marked;
+    marked.reserve(lines.size());
+    for (const std::string& line : lines) {
+        marked.push_back(text::StartsWith(line, "A>") ? line : kAsmIndent + line);
+    }
+    return ReplaceLine(k, marked);
+}
+
+void Translator::DeleteLine(int position) {
+    S.ArrayInput.Erase(position);
+}
+
+void Translator::CompactLines() {
+    S.ArrayInput.Compact();
+}
 
 std::string Translator::NewLabel() {
     ++S.LabelCounter;

@@ -113,11 +113,7 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
         }
     }
 
-    const int extra = static_cast<int>(lines.size()) - 1;
-    if (!InsertLines(k, extra)) return;
-    for (int i = 0; i <= extra; ++i) {
-        Line(k + i) = "A>        " + lines[static_cast<size_t>(i)];
-    }
+    ReplaceWithInstructions(k, lines);
 }
 
 }  // namespace tavolux

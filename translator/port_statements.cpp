@@ -20,8 +20,6 @@ using text::Trim;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
-
 // A RECONFIG list names at most this many items.
 constexpr int kMaxReconfigItems = 30;
 
@@ -168,8 +166,7 @@ void Translator::TranslatePortStatement(int k) {
         return;  // not a statement of this family
     }
 
-    if (!InsertLines(k, static_cast<int>(lines.size()) - 1)) return;
-    for (size_t i = 0; i < lines.size(); ++i) Line(k + static_cast<int>(i)) = kIndent + lines[i];
+    ReplaceWithInstructions(k, lines);
 }
 
 }  // namespace tavolux

@@ -94,8 +94,7 @@ bool Translator::ExpandSelectBlock(int start) {
     // Replaces line j by `lines`; j is left on the last of them.
     const auto replace = [&](int& j, const std::vector<std::string>& lines) {
         const int extra = static_cast<int>(lines.size()) - 1;
-        if (!InsertLines(j, extra)) return false;
-        for (int m = 0; m <= extra; ++m) Line(j + m) = lines[static_cast<size_t>(m)];
+        if (!ReplaceLine(j, lines)) return false;
         j += extra;
         exitLine += extra;
         return true;

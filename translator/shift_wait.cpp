@@ -17,8 +17,6 @@ using text::Trim;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
-
 // The number in a text rounded to a whole number, halves to even; nothing
 // when it lies outside lo..hi.
 std::optional<int> Count(const std::string& number, int lo, int hi) {
@@ -64,8 +62,7 @@ void Translator::TranslateShiftRotate(int k) {
         if (!rotate) lines.push_back("BCF Reg_Status , Flag_C");
         lines.push_back(step);
     }
-    if (!InsertLines(k, static_cast<int>(lines.size()) - 1)) return;
-    for (size_t i = 0; i < lines.size(); ++i) Line(k + static_cast<int>(i)) = kIndent + lines[i];
+    ReplaceWithInstructions(k, lines);
 }
 
 void Translator::TranslateWait(int k) {
@@ -115,8 +112,7 @@ void Translator::TranslateWait(int k) {
         }
     }
 
-    if (!InsertLines(k, static_cast<int>(lines.size()) - 1)) return;
-    for (size_t i = 0; i < lines.size(); ++i) Line(k + static_cast<int>(i)) = kIndent + lines[i];
+    ReplaceWithInstructions(k, lines);
 }
 
 }  // namespace tavolux

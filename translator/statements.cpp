@@ -12,8 +12,6 @@ using text::Trim;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
-
 enum class Match { kBegins, kIs };
 
 enum class Family {
@@ -80,7 +78,7 @@ constexpr Rule kRules[] = {
 // An assembly line of inline text: a label line when it holds ":", an
 // instruction line otherwise.
 std::string AsmLine(const std::string& asmText) {
-    return text::Contains(asmText, ":") ? "A>" + asmText : kIndent + asmText;
+    return text::Contains(asmText, ":") ? "A>" + asmText : kAsmIndent + asmText;
 }
 
 }  // namespace
@@ -99,13 +97,13 @@ void Translator::TranslateStatement(int k) {
 
     switch (rule->family) {
         case Family::kGoto:
-            Line(k) = kIndent + statement;
+            Line(k) = kAsmIndent + statement;
             S.GotoTargets.push_back(Trim(Mid(statement, 6)));
             break;
         case Family::kCall:
             // Only the exact label of a subroutine: "M" for SUB M, "M1" for SUB M(A).
             if (IsSubName(Trim(Mid(statement, 6)))) {
-                Line(k) = kIndent + statement;
+                Line(k) = kAsmIndent + statement;
             } else {
                 ReportError("Subroutine non definita");
             }

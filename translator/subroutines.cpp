@@ -22,8 +22,6 @@ using text::Trim;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
-
 // The items of a comma-separated list, exactly as they stand (blanks kept).
 std::vector<std::string> SplitAtCommas(const std::string& list) {
     std::vector<std::string> items;
@@ -198,12 +196,12 @@ void Translator::ResolveSubsAndCalls() {
 void Translator::TranslateSubBlock(int header, int end) {
     const std::string name = Mid(Line(header), 5);
     Line(header) = "A>" + name + ":";
-    Line(end) = std::string(kIndent) + "RETURN";
+    Line(end) = std::string(kAsmIndent) + "RETURN";
 
     for (int k = header; k <= end; ++k) {
         const std::string& line = Line(k);
         if (line == "EXIT SUB") {
-            Line(k) = std::string(kIndent) + "RETURN";
+            Line(k) = std::string(kAsmIndent) + "RETURN";
             continue;
         }
         std::string callee;

@@ -20,8 +20,6 @@ using text::Trim;
 
 namespace {
 
-constexpr const char* kIndent = "A>        ";
-
 // The statements that always become the same lines.
 struct FixedStatement {
     const char* statement;
@@ -131,14 +129,6 @@ bool IsNumericConstant(const std::string& t) {
 void Translator::TranslateTimerStatement(int k) {
     const std::string statement = Line(k);
 
-    // Replaces the statement by the given instructions.
-    const auto replace = [this, k](const std::vector<std::string>& lines) {
-        if (!InsertLines(k, static_cast<int>(lines.size()) - 1)) return;
-        for (size_t n = 0; n < lines.size(); ++n) {
-            Line(k + static_cast<int>(n)) = kIndent + lines[n];
-        }
-    };
-
     // Whether the program has a timer handler, before or after this line.
     const auto hasTimerHandler = [this]() {
         if (S.Flag_IntTimer) return true;
@@ -247,7 +237,7 @@ void Translator::TranslateTimerStatement(int k) {
         lines.push_back("BCF Reg_Status2, Bit_5");
         if (hasTimerHandler()) lines.push_back(kTimerEnable);
         lines.push_back("CLRF Reg_Tmr0");
-        replace(lines);
+        ReplaceWithInstructions(k, lines);
         return;
     }
 
@@ -258,13 +248,14 @@ void Translator::TranslateTimerStatement(int k) {
             statement == "SET INTERNAL CLOCK" ? "BCF Reg_Option , Bit_5" : "BSF Reg_Option , Bit_5",
             "BCF Reg_Status2, Bit_5"};
         if (hasTimerHandler()) lines.push_back(kTimerEnable);
-        replace(lines);
+        ReplaceWithInstructions(k, lines);
         return;
     }
 
     for (const FixedStatement& fixed : kFixedStatements) {
         if (statement != fixed.statement) continue;
-        replace(std::vector<std::string>(fixed.lines.begin(), fixed.lines.end()));
+        ReplaceWithInstructions(k,
+                                std::vector<std::string>(fixed.lines.begin(), fixed.lines.end()));
         return;
     }
 }

@@ -25,8 +25,12 @@ inline constexpr int kMaxSub = 50;
 inline constexpr int kMaxCall = 100;
 inline constexpr int kMaxInt = 30;
 inline constexpr int kMaxData = 252;
+inline constexpr int kMaxDataValues = 250;  // the values a program may give in DATA
 inline constexpr int kMaxConfig = 20;
 inline constexpr int kDynVarCount = 15;
+
+// The mark and indent of a finished instruction line in the store.
+inline constexpr const char* kAsmIndent = "A>        ";
 
 struct FatRow {
     std::string name;  // column 1
@@ -167,6 +171,11 @@ class Translator {
     std::string& Line(int k) { return S.ArrayInput[k]; }
     int NoInput() const { return S.ArrayInput.size(); }
     bool InsertLines(int position, int count);
+    // Puts `lines` in the place of the line in slot k, as they are.
+    bool ReplaceLine(int k, const std::vector<std::string>& lines);
+    // The same for a statement's instructions: lines not yet marked "A>"
+    // get the mark and the indent of an instruction.
+    bool ReplaceWithInstructions(int k, const std::vector<std::string>& lines);
     void DeleteLine(int position);
     void CompactLines();
     std::string NewLabel();

@@ -91,10 +91,7 @@ void Translator::TranslateWrite(int k) {
         }
     }
 
-    if (!InsertLines(k, static_cast<int>(lines.size()) - 1)) return;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        Line(k + static_cast<int>(i)) = "A>        " + lines[i];
-    }
+    if (!ReplaceWithInstructions(k, lines)) return;
     S.Flag_Library = true;
     S.Flag_EepromWrite = true;
 }
