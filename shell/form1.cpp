@@ -4,20 +4,19 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include "equates.h"
 #include "file_names.h"
+#include "form_select_file.h"
 #include "layout.h"
+#include "modal.h"
 #include "my_msg_box.h"
 #include "numbers.h"
 #include "platform.h"
-#include "seams.h"
+#include "printing.h"
 #include "shell_state.h"
 #include "text_files.h"
 #include "widget_colors.h"
@@ -100,8 +99,7 @@ void Place(QWidget* widget, double left, double top) {
 }
 
 void Place(QWidget* widget, const TwipsRect& r) {
-    widget->setGeometry(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
-                        TwipsToPixels(r.height));
+    widget->setGeometry(TwipsToPixels(r));
 }
 
 QString FromUtf8(const std::string& text) {
@@ -170,11 +168,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     }
 
     Globals().MainWindow = this;
+    Globals().PanesToDim = {TextBasic, TextASM};
 }
 
-Form1::~Form1() {
-    if (Globals().MainWindow == this) Globals().MainWindow = nullptr;
-}
+Form1::~Form1() = default;
 
 PaneLook Form1::LookOf(const QPlainTextEdit* pane) const {
     return PaneLook{ForeColor(pane), BackColor(pane), pane->font().pointSizeF()};
@@ -495,33 +492,7 @@ void Form1::PrintPane(QPlainTextEdit* pane) {
     const QString text = FromPaneText(pane->toPlainText());
     if (IsBlank(text)) return;
     if (!AskYesNo(this, QStringLiteral("Eseguo la stampa ?"))) return;
-
-    const QString noPrinter = QStringLiteral("Nessuna stampante installata: stampa non eseguita.");
-    QPrinter printer;
-    switch (Seams::Target()) {
-        case Seams::PrintTarget::Pdf:
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(Seams::PdfPath());
-            break;
-        case Seams::PrintTarget::NoPrinter:
-            ShowMessage(noPrinter);
-            return;
-        case Seams::PrintTarget::System:
-            if (QPrinterInfo::availablePrinters().isEmpty() || !printer.isValid()) {
-                ShowMessage(noPrinter);
-                return;
-            }
-            break;
-    }
-    QTextDocument document;
-    QFont font(pane->font().family());
-    font.setPointSizeF(pane->font().pointSizeF());
-    document.setDefaultFont(font);
-    document.setPlainText(ToPaneText(text + QStringLiteral("\r\n")));
-    document.print(&printer);
-    if (printer.printerState() == QPrinter::Error) {
-        ShowMessage(QStringLiteral("La stampa non è riuscita."));
-    }
+    PrintText(text + QStringLiteral("\r\n"), pane->font());
 }
 
 void Form1::Form1_Command11_Click() {

@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "file_names.h"
+#include "modal.h"
 #include "my_msg_box.h"
 #include "numbers.h"
 #include "platform.h"
@@ -309,6 +310,18 @@ void FormSelectFile::FormSelectFile_DeleteFile_Click() {
     ShowFiles(filesFolder_);
     FileTesto->clear();
     DeleteFile->hide();
+}
+
+void ShowSelectFile(QWidget* parent) {
+    ShellGlobals& g = Globals();
+    g.SelectFileCreated.clear();
+    QString chosen;
+    if (Seams::TakeFile(g.SelectFileTitle, g.CurrentFile, &chosen)) {
+        g.CurrentFile = chosen;
+        return;
+    }
+    FormSelectFile dialog(parent);
+    dialog.exec();
 }
 
 }  // namespace tavolux::shell

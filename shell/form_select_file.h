@@ -64,4 +64,8 @@ class FormSelectFile : public QDialog {
     QString filesFolder_;  // the folder the file list shows
 };
 
+// Shows the program's file dialog with SelectFileTitle and CurrentFile;
+// CurrentFile then holds the chosen path, or "" when nothing was chosen.
+void ShowSelectFile(QWidget* parent);
+
 }  // namespace tavolux::shell

@@ -6,7 +6,6 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "form1.h"
 #include "layout.h"
 #include "numbers.h"
 #include "seams.h"
@@ -15,15 +14,6 @@
 #include "widget_colors.h"
 
 namespace tavolux::shell {
-
-namespace {
-
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}
-
-}  // namespace
 
 MyMsgBox::MyMsgBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("MyMsgBox"));
@@ -37,7 +27,7 @@ MyMsgBox::MyMsgBox(QWidget* parent) : QDialog(parent) {
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(Twips(840, 480, 7815, 2295));
+    Text1->setGeometry(TwipsToPixels(840, 480, 7815, 2295));
     Text1->setReadOnly(true);
     Text1->setFrameShape(QFrame::NoFrame);
     Text1->document()->setDocumentMargin(1);  // six lines of statistics fit the design size
@@ -56,7 +46,7 @@ MyMsgBox::MyMsgBox(QWidget* parent) : QDialog(parent) {
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Twips(720, 3120, 8055, 495));
+    Command1->setGeometry(TwipsToPixels(720, 3120, 8055, 495));
     QFont buttonFont(QStringLiteral("MS Sans Serif"));
     buttonFont.setPointSizeF(13.5);
     buttonFont.setBold(true);
@@ -98,25 +88,24 @@ void MyMsgBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ShowMessage(const QString& text) {
-    Form1* form = Globals().MainWindow;
+    ShellGlobals& g = Globals();
     const int dim = Rgb(70, 70, 70);
-    int basicBack = 0, asmBack = 0;
-    if (form) {
-        basicBack = BackColor(form->TextBasic);
-        asmBack = BackColor(form->TextASM);
-        SetBackColor(form->TextBasic, dim);
-        SetBackColor(form->TextASM, dim);
+    // The panes as they are now, each given back its colour afterwards.
+    const QList<QPointer<QWidget>> panes = g.PanesToDim;
+    QList<int> backs;
+    for (const QPointer<QWidget>& pane : panes) {
+        backs << (pane ? BackColor(pane) : 0);
+        if (pane) SetBackColor(pane, dim);
     }
     if (Seams::Enabled()) {
         Seams::RecordMessage(text);
     } else {
-        MyMsgBox box(form);
+        MyMsgBox box(g.MainWindow);
         box.SetMessage(text);
         box.exec();
     }
-    if (form) {
-        SetBackColor(form->TextBasic, basicBack);
-        SetBackColor(form->TextASM, asmBack);
+    for (qsizetype i = 0; i < panes.size(); ++i) {
+        if (panes[i]) SetBackColor(panes[i], backs[i]);
     }
 }
 

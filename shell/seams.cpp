@@ -1,10 +1,6 @@
 #include "seams.h"
 
-#include <QAbstractButton>
-#include <QMessageBox>
 #include <QQueue>
-
-#include "shell_state.h"
 
 namespace tavolux::shell {
 
@@ -13,18 +9,26 @@ namespace {
 bool enabled = false;
 QQueue<bool> answers;
 QQueue<QString> files;
+QQueue<Seams::WindowHook> windowHooks;
 Seams::PrintTarget target = Seams::PrintTarget::System;
 QString pdfPath;
 std::function<void(const QString&)> messageHook;
+QRandomGenerator seeded;
+bool isSeeded = false;
 
 }  // namespace
 
 QStringList Seams::questions;
+QStringList Seams::questionTitles;
 QStringList Seams::messages;
+QStringList Seams::boxTitles;
+QStringList Seams::boxTexts;
 QStringList Seams::fileTitles;
 QStringList Seams::proposedFiles;
+QStringList Seams::windows;
 int Seams::unansweredQuestions = 0;
 int Seams::unansweredFileDialogs = 0;
+int Seams::unhandledWindows = 0;
 
 void Seams::Enable() {
     enabled = true;
@@ -36,15 +40,22 @@ bool Seams::Enabled() {
 void Seams::Reset() {
     answers.clear();
     files.clear();
+    windowHooks.clear();
     target = PrintTarget::System;
     pdfPath.clear();
     messageHook = nullptr;
+    isSeeded = false;
     questions.clear();
+    questionTitles.clear();
     messages.clear();
+    boxTitles.clear();
+    boxTexts.clear();
     fileTitles.clear();
     proposedFiles.clear();
+    windows.clear();
     unansweredQuestions = 0;
     unansweredFileDialogs = 0;
+    unhandledWindows = 0;
 }
 
 void Seams::AnswerNextQuestion(bool yes) {
@@ -52,6 +63,9 @@ void Seams::AnswerNextQuestion(bool yes) {
 }
 void Seams::ChooseNextFile(const QString& path) {
     files.enqueue(path);
+}
+void Seams::OnNextWindow(WindowHook hook) {
+    windowHooks.enqueue(std::move(hook));
 }
 
 void Seams::PrintIntoPdf(const QString& path) {
@@ -67,9 +81,15 @@ void Seams::OnMessage(std::function<void(const QString&)> hook) {
     messageHook = std::move(hook);
 }
 
-bool Seams::TakeAnswer(const QString& question, bool* answer) {
+void Seams::SeedRandom(quint32 seed) {
+    seeded.seed(seed);
+    isSeeded = true;
+}
+
+bool Seams::TakeAnswer(const QString& title, const QString& question, bool* answer) {
     if (!enabled) return false;
     questions << question;
+    questionTitles << title;
     if (answers.isEmpty()) {
         ++unansweredQuestions;
         *answer = false;
@@ -79,16 +99,35 @@ bool Seams::TakeAnswer(const QString& question, bool* answer) {
     return true;
 }
 
-bool Seams::TakeFile(QString* path) {
+bool Seams::TakeFile(const QString& title, const QString& proposed, QString* path) {
     if (!enabled) return false;
-    fileTitles << Globals().SelectFileTitle;
-    proposedFiles << Globals().CurrentFile;
+    fileTitles << title;
+    proposedFiles << proposed;
     if (files.isEmpty()) {
         ++unansweredFileDialogs;
         path->clear();
     } else {
         *path = files.dequeue();
     }
+    return true;
+}
+
+bool Seams::TakeWindowHook(const QString& name, WindowHook* hook) {
+    if (!enabled) return false;
+    windows << name;
+    if (windowHooks.isEmpty()) {
+        ++unhandledWindows;
+        *hook = nullptr;
+    } else {
+        *hook = windowHooks.dequeue();
+    }
+    return true;
+}
+
+bool Seams::RecordBox(const QString& title, const QString& text) {
+    if (!enabled) return false;
+    boxTitles << title;
+    boxTexts << text;
     return true;
 }
 
@@ -104,19 +143,8 @@ void Seams::RecordMessage(const QString& text) {
     if (messageHook) messageHook(text);
 }
 
-std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, const QString& text) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, Globals().MsgTitle, text,
-                                             QMessageBox::Yes | QMessageBox::No, parent);
-    box->button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
-    box->button(QMessageBox::No)->setText(QStringLiteral("No"));
-    box->setEscapeButton(QMessageBox::No);
-    return box;
-}
-
-bool AskYesNo(QWidget* parent, const QString& text) {
-    bool answer = false;
-    if (Seams::TakeAnswer(text, &answer)) return answer;
-    return MakeQuestionBox(parent, text)->exec() == QMessageBox::Yes;
+QRandomGenerator& Seams::Random() {
+    return isSeeded ? seeded : *QRandomGenerator::global();
 }
 
 }  // namespace tavolux::shell

@@ -1,8 +1,6 @@
 #include "shell_state.h"
 
-#include "form_select_file.h"
 #include "platform.h"
-#include "seams.h"
 #include "text_files.h"
 
 namespace tavolux::shell {
@@ -36,18 +34,6 @@ void SaveSettings() {
         g.Editor,       g.CurrentFile, g.BackupDir, g.TimerCalcFrequency, g.TimerCalcPrescaler,
         g.TimerCalcTMR0};
     WriteFileAtomically(path, FormatSettingsFile(v), nullptr);
-}
-
-void ShowSelectFile(QWidget* parent) {
-    ShellGlobals& g = Globals();
-    g.SelectFileCreated.clear();
-    QString chosen;
-    if (Seams::TakeFile(&chosen)) {
-        g.CurrentFile = chosen;
-        return;
-    }
-    FormSelectFile dialog(parent);
-    dialog.exec();
 }
 
 }  // namespace tavolux::shell

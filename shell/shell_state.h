@@ -1,15 +1,14 @@
 // The values the shell's windows share for the whole run.
 #pragma once
 
+#include <QList>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "settings_file.h"
 
-class QWidget;
-
 namespace tavolux::shell {
-
-class Form1;
 
 struct ShellGlobals {
     QString VersionDate;
@@ -29,7 +28,10 @@ struct ShellGlobals {
     int Flag_TestoModificato = 0;
     bool Flag_AppClosing = false;
 
-    Form1* MainWindow = nullptr;
+    // The main window, parent of the program's messages, and the panes
+    // that a message dims while it is shown.
+    QPointer<QWidget> MainWindow;
+    QList<QPointer<QWidget>> PanesToDim;
 };
 
 ShellGlobals& Globals();
@@ -38,9 +40,5 @@ ShellGlobals& Globals();
 // reads against the panes as they look now; neither reports anything.
 void LoadSettings(const PaneLook& basicPane, const PaneLook& asmPane);
 void SaveSettings();
-
-// Shows the program's file dialog with SelectFileTitle and CurrentFile;
-// CurrentFile then holds the chosen path, or "" when nothing was chosen.
-void ShowSelectFile(QWidget* parent);
 
 }  // namespace tavolux::shell

@@ -13,6 +13,15 @@ double PixelsToTwips(int pixels) {
     return pixels * kTwipsPerPixel;
 }
 
+QRect TwipsToPixels(const TwipsRect& r) {
+    return TwipsToPixels(r.left, r.top, r.width, r.height);
+}
+
+QRect TwipsToPixels(double left, double top, double width, double height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
 namespace {
 
 int WindowSide(int screenTwips) {

@@ -2,6 +2,7 @@
 // where twips become pixels.
 #pragma once
 
+#include <QRect>
 #include <array>
 
 namespace tavolux::shell {
@@ -44,6 +45,10 @@ struct LayoutResult {
     std::array<double, 7> asmTops{};  // Salva, Clear, Pic.Def, Translate, layout, Stampa, Test
     int nextLayout = 1;
 };
+
+// A rectangle given in twips, in pixels.
+QRect TwipsToPixels(const TwipsRect& r);
+QRect TwipsToPixels(double left, double top, double width, double height);
 
 // The window is 0.9 of the screen each way, held to 32767 twips.
 LayoutResult ComputeLayout(const LayoutInput& in);

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "form_select_file.h"
+#include "modal.h"
 #include "my_msg_box.h"
 #include "numbers.h"
 #include "widget_colors.h"
@@ -235,6 +236,42 @@ TEST_F(WindowTest, QuestionsAreTitledWithMsgTitleAndEscAnswersNo) {
     box->show();
     QTest::keyClick(box.get(), Qt::Key_Escape);
     EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
+}
+
+TEST_F(WindowTest, ModalWindowsRunTheTestsHookInPlaceOfTheirLoop) {
+    QDialog first, second;
+    first.setObjectName("First");
+    second.setObjectName("Second");
+    bool shownInHook = false;
+    Seams::OnNextWindow([&](QDialog& d) {
+        shownInHook = d.isVisible();
+        // A window opened by the hook takes the next hook in turn.
+        Seams::OnNextWindow([](QDialog& inner) { inner.accept(); });
+        EXPECT_EQ(RunModal(second), QDialog::Accepted);
+    });
+    // The window the hook leaves open is closed as by its close box.
+    EXPECT_EQ(RunModal(first), QDialog::Rejected);
+    EXPECT_TRUE(shownInHook);
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_EQ(Seams::windows, (QStringList{"First", "Second"}));
+    EXPECT_EQ(Seams::unhandledWindows, 0);
+
+    RunModal(first);
+    EXPECT_EQ(Seams::unhandledWindows, 1);
+    Seams::unhandledWindows = 0;
+}
+
+TEST_F(WindowTest, BoxesAndQuestionsRecordTheirTitles) {
+    Form1& f = Start();
+    Seams::AnswerNextQuestion(true);
+    EXPECT_TRUE(AskYesNo(&f, "Sicuro?", "Backup File Basic"));
+    EXPECT_FALSE(AskYesNo(&f, "Ancora?"));
+    --Seams::unansweredQuestions;
+    EXPECT_EQ(Seams::questionTitles, (QStringList{"Backup File Basic", "Tavolux Message"}));
+    ShowOkMessage(&f, "Backup File Basic", "Fatto");
+    EXPECT_EQ(Seams::boxTitles, QStringList{"Backup File Basic"});
+    EXPECT_EQ(Seams::boxTexts, QStringList{"Fatto"});
+    EXPECT_EQ(MakeQuestionBox(&f, "x", "Altro")->windowTitle(), "Altro");
 }
 
 // ---- Message window --------------------------------------------------------------

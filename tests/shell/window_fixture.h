@@ -31,6 +31,7 @@ class WindowTest : public ::testing::Test {
         form_.reset();
         EXPECT_EQ(Seams::unansweredFileDialogs, 0) << "a file dialog nobody answered";
         EXPECT_EQ(Seams::unansweredQuestions, 0) << "a question nobody answered";
+        EXPECT_EQ(Seams::unhandledWindows, 0) << "a modal window nobody handled";
         Seams::Reset();
     }
 

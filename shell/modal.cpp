@@ -1,0 +1,51 @@
+#include "modal.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QMessageBox>
+
+#include "seams.h"
+#include "shell_state.h"
+
+namespace tavolux::shell {
+
+namespace {
+
+QString TitleOrMsgTitle(const QString& title) {
+    return title.isEmpty() ? Globals().MsgTitle : title;
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, const QString& text,
+                                             const QString& title) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, TitleOrMsgTitle(title), text,
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box->button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
+bool AskYesNo(QWidget* parent, const QString& text, const QString& title) {
+    bool answer = false;
+    if (Seams::TakeAnswer(TitleOrMsgTitle(title), text, &answer)) return answer;
+    return MakeQuestionBox(parent, text, title)->exec() == QMessageBox::Yes;
+}
+
+void ShowOkMessage(QWidget* parent, const QString& title, const QString& text) {
+    if (Seams::RecordBox(title, text)) return;
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+int RunModal(QDialog& dialog) {
+    Seams::WindowHook hook;
+    if (!Seams::TakeWindowHook(dialog.objectName(), &hook)) return dialog.exec();
+    dialog.show();
+    if (hook) hook(dialog);
+    if (dialog.isVisible()) dialog.close();
+    return dialog.result();
+}
+
+}  // namespace tavolux::shell
