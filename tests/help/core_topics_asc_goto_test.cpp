@@ -1,0 +1,430 @@
+// The topics from ASC to GOTO: every fixed text of each topic in its place,
+// the lines whose blanks matter, and the few facts the topics state about
+// what the translator accepts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "help_topics.h"
+#include "translator.h"
+
+namespace tavolux::help {
+namespace {
+
+// A fixed text of a topic: a whole line, or a piece of a line that the
+// topic completes with its own words.
+struct Quote {
+    std::string_view text;
+    bool wholeLine = true;
+};
+constexpr bool kPart = false;
+
+struct TopicQuotes {
+    std::string_view procedure;
+    std::vector<Quote> quotes;  // in order; the first is the heading, the first line
+    bool endsWithEmptyLine = false;
+};
+
+const std::vector<TopicQuotes>& Table() {
+    static const std::vector<TopicQuotes> table = {
+        {"ShowTopicAsc",
+         {{"Istruzione Ascii"},
+          {"In fase di compilazione (translation)", kPart},
+          {"---Esempio---"},
+          {"..."},
+          {"Write X , 0"},
+          {"..."},
+          {" , 15", kPart},
+          {"..."},
+          {"Attenzione: Non ammette variabili come argomento."}},
+         true},
+        {"ShowTopicAsm",
+         {{"Inserimento di un'istruzione assembly"},
+          {" ASM{ Istruzione 1"},
+          {"      Istruzione 2"},
+          {"      Istruzione 3"},
+          {"          . . ."},
+          {"          . . ."},
+          {"      Istruzione n }"},
+          {"---Esempio---"},
+          {"..."},
+          {"X=10"},
+          {"ASM( MOVLW  5 )"},
+          {"ASM( ADDLW 31 )"},
+          {"..."},
+          {"..."},
+          {"ASM{ Clrf X      "},
+          {"     Movwf Y     "},
+          {"     Goto Lab1   "},
+          {"     Movwf Y    }"},
+          {"..."},
+          {"..."},
+          {"***ATTENZIONE***"}}},
+        {"ShowTopicBreak",
+         {{"Interrompe incondizionatamente un ciclo DO While oppure un ciclo For Next"},
+          {"Do While X>0"},
+          {". . ."},
+          {". . ."},
+          {"IF Z=1 THEN BREAK"},
+          {". . ."},
+          {". . ."},
+          {"LOOP"}}},
+        {"ShowTopicCall",
+         {{"Istruzione di chiamata di un sottoprogramma"},
+          {"---Esempio---"},
+          {"'Programma main"},
+          {"..."},
+          {"CALL Test"},
+          {"..."},
+          {"..."},
+          {"END"},
+          {"SUB Test"},
+          {"..."},
+          {"..."},
+          {"END SUB"},
+          {"..."},
+          {" "},
+          {"Può essere usata la seguente sintassi:"},
+          {"    Call Volume( 10 , 20 , 30 )"},
+          {"SUB Volume( Altezza , Larghezza , Spessore )"},
+          {"..."},
+          {"..."},
+          {"END SUB"},
+          {" "},
+          {"SUB Area( LatoX , LatoY )"},
+          {"SUB Area( LatoX , LatoY , LatoZ )"},
+          {" "}}},
+        {"ShowTopicClear",
+         {{"Azzeramento Porta/Linea"},
+          {"---Esempio---"},
+          {"Clear A       'Azzera la porta A"},
+          {"Clear Port B  'Azzera la porta B"},
+          {"Clear B4      'Azzera linea di I/O B4"},
+          {"Clear Line A2 'Azzera linea di I/O A2"},
+          {"L'istruzione è equivalente a: OUTPUT PORT A , 0"},
+          {"VEDERE: SET CARRY, RESET CARRY, OUTPUT, SET, RESET"}}},
+        {"ShowTopicClearCarry",
+         {{"Imposta il flag Carry a 0, livello logico OFF"},
+          {"---Esempio---"},
+          {"Clear Carry"},
+          {"Clear Flag Carry"},
+          {"VEDERE: SET CARRY, RESET CARRY"}}},
+        {"ShowTopicConfig",
+         {{"Configura le porte I/O del micro"},
+          {"---Esempio---"},
+          {"Config A3 As Input"},
+          {"Config A1,B5 As Output"},
+          {"Config B As Input"},
+          {"Attenzione: l'istruzione CONFIG deve essere una delle prime istruzioni."},
+          {"VEDERE: RECONFIG"}}},
+        {"ShowTopicConst",
+         {{"Definisce una costante simbolica per il l'intero programma."},
+          {"---Esempio---"},
+          {"Const LineaInput = A3"},
+          {"Const LineaRicezione = B0"},
+          {"Symbol PortIo = B"},
+          {". . ."},
+          {". . ."},
+          {"X = Input( LineaInput )"},
+          {". . ."},
+          {". . ."},
+          {"Attenzione: l'istruzione CONST/SYMBOL deve essere una delle prime istruzioni."}}},
+        {"ShowTopicData",
+         {{"Dimensionamento di un'area DATA"},
+          {" "},
+          {"---Esempio---"},
+          {"DATA 3, 7, 123, 78"},
+          {"DATA 0x5A , ", kPart},
+          {" , B'01101100'", kPart}}},
+        {"ShowTopicDim",
+         {{"Dimensionamento di variabili."},
+          {"--Esempio--"},
+          {"Dim X as Byte     (riserva 1 Byte dell'area RAM)"},
+          {"Dim Y as Integer  (riserva 2 Byte della RAM)"},
+          {"Dim Z as Single   (riserva 4 Byte della RAM)"},
+          {"Dim Temp, Lato as Byte  (dimensionamento multiplo)"},
+          {"Attenzione: l'istruzione DIM deve essere una delle prime istruzioni."}}},
+        {"ShowTopicDiv10",
+         {{"La funzione permette di eseguire la divisione per 10 (Div10) ottenendo la parte "
+           "intera del quoziente."},
+          {"Sintassi:   Var.Quoziente = Div10( Var.Dividendo )"},
+          {"            Var.Resto     = Div10r()"},
+          {"Esempio:"},
+          {"X = 207"},
+          {"Y = Div10( X )  'Y assumerà il valore 20"},
+          {"Z = Div10r()    'Z assumerà il valore 7"}}},
+        {"ShowTopicDo",
+         {{"Definizione di un ciclo iterativo"},
+          {"---Esempio---"},
+          {"Do While X>Y"},
+          {" <istruz. da eseguire>"},
+          {" <istruz. da eseguire>"},
+          {"Loop"},
+          {" "},
+          {"=,>,<,<>,<=,>="},
+          {"Do While X > [cost. numerica a 8 bit]"},
+          {"Do"},
+          {"..."},
+          {"Loop"},
+          {"Do while Input()=1"},
+          {"..."},
+          {"Loop"},
+          {"Do while GetData(5)>9"},
+          {"..."},
+          {"Loop"},
+          {"Do Not <cond.> ... Loop"},
+          {"Do While Not <cond.> ... Loop"},
+          {"Do ... Loop While <cond.>"},
+          {"Do ... Loop Until <cond.>"}}},
+        {"ShowTopicEnd",
+         {{"Istruzione di fine programma"},
+          {"---Esempio---"},
+          {"Dim X as Byte"},
+          {"X=0"},
+          {"..."},
+          {"END"},
+          {"SUB Test"},
+          {"..."},
+          {"END SUB"},
+          {"VEDERE: STOP"}}},
+        {"ShowTopicEndSub",
+         {{"Istruzione di chiusura di una subroutine"},
+          {"---Esempio---"},
+          {"SUB Display"},
+          {"..."},
+          {"..."},
+          {"END SUB"}}},
+        {"ShowTopicExitSub",
+         {{"Interruzione di una subroutine"},
+          {"---Esempio---"},
+          {"SUB Display"},
+          {"..."},
+          {"If X=1 Then Exit sub"},
+          {"..."},
+          {"END SUB"}}},
+        {"ShowTopicFlagCarry",
+         {{"Lettura dello stato logico del flag carry"},
+          {"---Esempio---"},
+          {"X = Flag_Carry"},
+          {"IF Flag_Carry = 1 THEN ..."}},
+         true},
+        {"ShowTopicFlagZero",
+         {{"Lettura dello stato logico del flag zero"},
+          {"---Esempio---"},
+          {"X = Flag_Zero "},
+          {"IF Flag_Zero = 1 THEN ..."}},
+         true},
+        {"ShowTopicFor",
+         {{"Definizione di un ciclo iterativo For...Next"},
+          {" "},
+          {"FOR [var]=[Val. iniziale] TO [Val. finale] STEP [incremnto]"},
+          {"---Esempio---"},
+          {"For I = 1 to 10"},
+          {"<Istr.>"},
+          {"<Istr.>"},
+          {"Next I"},
+          {" "},
+          {"For I=1 to 10 step 9"},
+          {"..."},
+          {"Next I"},
+          {"Esempio di ciclo FOR/NEXT"},
+          {"For I=10 to 1 step -9"},
+          {"..."},
+          {"Next I"},
+          {"Esempio di ciclo FOR/NEXT"},
+          {"For I=X to Y step K"},
+          {"..."},
+          {"Next I"},
+          {"Esempio di ciclo FOR/NEXT con l'uso di variabili"}}},
+        {"ShowTopicGetData",
+         {{"Lettura dell'area di memoria DATA"},
+          {"            Variabile = GETDATA( Indice )"},
+          {"---Esempio---"},
+          {"X = GetData(1)"},
+          {"Y = GetData(Indice)"},
+          {"IF GetData(X) > Y THEN ..."}},
+         true},
+        {"ShowTopicGoto",
+         {{"L'istruzione permette di eseguire un salto incondizionato."},
+          {"Esempio"},
+          {"Inizio: X=0"},
+          {"        X = X + 1"},
+          {"        . . . "},
+          {"        . . . "},
+          {"        Goto Inizio"},
+          {"        . . ."}}},
+    };
+    return table;
+}
+
+const TopicText* Find(std::string_view procedure) {
+    for (const TopicText& topic : StatementTopicsAscToGoto()) {
+        if (topic.procedure == procedure) return &topic;
+    }
+    return nullptr;
+}
+
+bool IsValidUtf8(std::string_view s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const size_t extra = c < 0x80             ? 0
+                             : (c & 0xE0) == 0xC0 ? 1
+                             : (c & 0xF0) == 0xE0 ? 2
+                             : (c & 0xF8) == 0xF0 ? 3
+                                                  : 4;
+        if (extra == 4 || s.size() - i <= extra) return false;
+        for (size_t k = 1; k <= extra; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+TEST(HelpTopicsAscToGoto, OneEntryPerProcedureInListOrder) {
+    std::vector<std::string_view> names;
+    for (const TopicText& topic : StatementTopicsAscToGoto()) names.push_back(topic.procedure);
+    std::vector<std::string_view> expected;
+    for (const TopicQuotes& row : Table()) expected.push_back(row.procedure);
+    EXPECT_EQ(names, expected);
+}
+
+TEST(HelpTopicsAscToGoto, EveryFixedTextStandsInItsPlace) {
+    for (const TopicQuotes& row : Table()) {
+        SCOPED_TRACE(row.procedure);
+        const TopicText* topic = Find(row.procedure);
+        ASSERT_NE(topic, nullptr);
+        const auto& lines = topic->lines;
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front(), row.quotes.front().text) << "the heading is the first line";
+        EXPECT_EQ(lines.back().empty(), row.endsWithEmptyLine) << lines.back();
+
+        // A cursor over the lines: a piece may be followed by another piece
+        // of the same line, a whole line only by later lines.
+        size_t line = 0, column = 0;
+        for (const Quote& quote : row.quotes) {
+            bool found = false;
+            for (; line < lines.size() && !found; ++line, column = 0) {
+                if (quote.wholeLine) {
+                    if (column == 0 && lines[line] == quote.text) found = true;
+                } else if (size_t at = lines[line].find(quote.text, column);
+                           at != std::string_view::npos) {
+                    column = at + quote.text.size();
+                    found = true;
+                    break;
+                }
+            }
+            EXPECT_TRUE(found) << "missing or out of order: \"" << quote.text << "\"";
+            if (!found) break;
+        }
+    }
+}
+
+TEST(HelpTopicsAscToGoto, LinesArePlainUtf8WithoutLineEnds) {
+    for (const TopicText& topic : StatementTopicsAscToGoto()) {
+        for (std::string_view line : topic.lines) {
+            EXPECT_TRUE(IsValidUtf8(line)) << topic.procedure << ": " << line;
+            EXPECT_EQ(line.find_first_of("\r\n\t"), std::string_view::npos)
+                << topic.procedure << ": " << line;
+        }
+    }
+}
+
+// Runs of lines that must follow one another exactly, blanks included.
+TEST(HelpTopicsAscToGoto, LinesWhoseBlanksAndNeighboursMatter) {
+    const struct {
+        std::string_view procedure;
+        std::vector<std::string_view> run;
+    } cases[] = {
+        {"ShowTopicAsm",
+         {" ASM{ Istruzione 1", "      Istruzione 2", "      Istruzione 3", "          . . .",
+          "          . . .", "      Istruzione n }"}},
+        {"ShowTopicAsm",
+         {"ASM{ Clrf X      ", "     Movwf Y     ", "     Goto Lab1   ", "     Movwf Y    }"}},
+        {"ShowTopicGoto",
+         {"Esempio", "", "Inizio: X=0", "        X = X + 1", "        . . . ", "        . . . ",
+          "        Goto Inizio", "        . . ."}},
+        {"ShowTopicDim",
+         {"--Esempio--", "Dim X as Byte     (riserva 1 Byte dell'area RAM)",
+          "Dim Y as Integer  (riserva 2 Byte della RAM)",
+          "Dim Z as Single   (riserva 4 Byte della RAM)",
+          "Dim Temp, Lato as Byte  (dimensionamento multiplo)"}},
+        {"ShowTopicDiv10",
+         {"Sintassi:   Var.Quoziente = Div10( Var.Dividendo )",
+          "            Var.Resto     = Div10r()"}},
+        {"ShowTopicData", {"Dimensionamento di un'area DATA", " "}},
+        {"ShowTopicBreak",
+         {"Interrompe incondizionatamente un ciclo DO While oppure un ciclo For Next", "",
+          "Do While X>0"}},
+        {"ShowTopicClear",
+         {"L'istruzione è equivalente a: OUTPUT PORT A , 0",
+          "VEDERE: SET CARRY, RESET CARRY, OUTPUT, SET, RESET"}},
+        {"ShowTopicCall", {"END", "", "SUB Test"}},
+        {"ShowTopicEnd", {"END", "", "SUB Test"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.procedure);
+        const TopicText* topic = Find(c.procedure);
+        ASSERT_NE(topic, nullptr);
+        const auto& lines = topic->lines;
+        bool found = false;
+        for (size_t start = 0; start + c.run.size() <= lines.size() && !found; ++start) {
+            found = std::equal(c.run.begin(), c.run.end(), lines.begin() + start);
+        }
+        EXPECT_TRUE(found) << "not found as consecutive lines, starting with \"" << c.run.front()
+                           << "\"";
+    }
+    // The DIV10 heading is followed at once by its two explanation lines.
+    const TopicText* div10 = Find("ShowTopicDiv10");
+    ASSERT_NE(div10, nullptr);
+    ASSERT_GE(div10->lines.size(), 4u);
+    EXPECT_FALSE(div10->lines[1].empty());
+    EXPECT_FALSE(div10->lines[2].empty());
+    EXPECT_TRUE(div10->lines[3].empty());
+}
+
+// What the topics say the translator accepts or refuses, so that a change of
+// the translator that makes a topic wrong shows here.
+TEST(HelpTopicsAscToGoto, TheTranslatorDoesWhatTheTopicsSay) {
+    const struct {
+        const char* said;
+        std::string program;
+        bool accepted;
+    } cases[] = {
+        {"Input() in the condition of a DO loop",
+         "DIM X AS BYTE\r\nDO WHILE INPUT(A0)=1\r\nX = 1\r\nLOOP\r\nEND\r\n", true},
+        {"GetData() is refused in the condition of a DO loop",
+         "DATA 1, 2, 3, 4, 5, 6\r\nDIM X AS BYTE\r\nDO WHILE GETDATA(5)>9\r\nX = "
+         "1\r\nLOOP\r\nEND\r\n",
+         false},
+        {"GetData() with a variable index and inside IF",
+         "DATA 3, 7\r\nDIM X, Y, INDICE AS BYTE\r\nX = GETDATA(1)\r\nY = GETDATA(INDICE)\r\n"
+         "IF GETDATA(X) > Y THEN\r\nX = 0\r\nEND IF\r\nEND\r\n",
+         true},
+        {"a numeric GetData() index past the DATA area is refused",
+         "DATA 3, 7\r\nDIM X AS BYTE\r\nX = GETDATA(3)\r\nEND\r\n", false},
+        {"six levels of subroutines",
+         "CALL S1\r\nEND\r\nSUB S1\r\nCALL S2\r\nEND SUB\r\nSUB S2\r\nCALL S3\r\nEND SUB\r\n"
+         "SUB S3\r\nCALL S4\r\nEND SUB\r\nSUB S4\r\nCALL S5\r\nEND SUB\r\nSUB S5\r\nCALL S6\r\n"
+         "END SUB\r\nSUB S6\r\nEND SUB\r\n",
+         true},
+        {"seven levels of subroutines",
+         "CALL S1\r\nEND\r\nSUB S1\r\nCALL S2\r\nEND SUB\r\nSUB S2\r\nCALL S3\r\nEND SUB\r\n"
+         "SUB S3\r\nCALL S4\r\nEND SUB\r\nSUB S4\r\nCALL S5\r\nEND SUB\r\nSUB S5\r\nCALL S6\r\n"
+         "END SUB\r\nSUB S6\r\nCALL S7\r\nEND SUB\r\nSUB S7\r\nEND SUB\r\n",
+         false},
+        {"a label may not begin with '@'", "@INIZIO: GOTO @INIZIO\r\nEND\r\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.said);
+        Translator translator;
+        const TranslationResult result = translator.TranslateProgram(c.program, "");
+        EXPECT_EQ(!result.flagError, c.accepted) << result.asmText;
+    }
+}
+
+}  // namespace
+}  // namespace tavolux::help
