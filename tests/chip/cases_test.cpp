@@ -24,19 +24,21 @@ namespace {
 
 namespace fs = std::filesystem;
 using tavolux::testing::BuildForChip;
+using tavolux::testing::Hex2;
 using tavolux::testing::PinStimulus;
 using tavolux::testing::Pulses;
 using tavolux::testing::ReadFile;
 using tavolux::testing::RunInGpsim;
 
-// One side of a check: operands joined by "+", "-" or "AND", worked out from
-// left to right on bytes as the chip does.
+// A number, a file register given by its address, or a variable.
 struct Operand {
     enum class Kind { kNumber, kRegister, kName } kind = Kind::kNumber;
     int value = 0;     // the number, or the register's address
     std::string name;  // a name declared in the program
 };
 
+// One side of a check: operands joined by "+", "-" or "AND", worked out from
+// left to right on bytes as the chip does.
 struct Side {
     std::vector<Operand> operands;
     std::vector<std::string> operators;  // between the operands
@@ -377,10 +379,9 @@ TEST_P(ChipCase, RunsAsItsHeaderSays) {
                                         ? addresses.at(operand.name)
                                         : operand.value;
                 values.push_back(regs.at(address));
-                shown +=
-                    " " +
-                    (operand.name.empty() ? "REG(" + std::to_string(address) + ")" : operand.name) +
-                    " = " + std::to_string(values.back());
+                shown += " " +
+                         (operand.name.empty() ? "REG(&H" + Hex2(address) + ")" : operand.name) +
+                         " = " + std::to_string(values.back());
             }
         }
         size_t next = 0;
