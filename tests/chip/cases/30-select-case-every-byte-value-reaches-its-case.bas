@@ -5,19 +5,19 @@
 ' CYCLES 300000
 ' EXPECT FINE = 170        ' the walk ended
 ' EXPECT REG(&H30) = 99    ' CASE ELSE: 101 to 199
-' EXPECT REG(&H38) = 2     ' 14850
+' EXPECT REG(&H38) = 2     ' 14850 modulo 256
 ' EXPECT REG(&H31) = 10    ' 0 TO 9
 ' EXPECT REG(&H39) = 45
 ' EXPECT REG(&H32) = 3     ' 10, 20, 30
 ' EXPECT REG(&H3A) = 60
 ' EXPECT REG(&H33) = 37    ' IS < 50: 11 to 49 but 20 and 30
-' EXPECT REG(&H3B) = 96    ' 1120
+' EXPECT REG(&H3B) = 96    ' 1120 modulo 256
 ' EXPECT REG(&H34) = 50    ' 50 TO 99
-' EXPECT REG(&H3C) = 141   ' 3725
+' EXPECT REG(&H3C) = 141   ' 3725 modulo 256
 ' EXPECT REG(&H35) = 1     ' 100, whose BREAK skips the line after it
 ' EXPECT REG(&H3D) = 100
 ' EXPECT REG(&H36) = 56    ' IS >= 200
-' EXPECT REG(&H3E) = 196   ' 12740
+' EXPECT REG(&H3E) = 196   ' 12740 modulo 256
 ' EXPECT REG(&H37) = 0     ' every value reaches a case: CATEG = 7 never stays
 ' EXPECT REG(&H3F) = 0
 ' EXPECT REG(&H40) = 0     ' ALTRO is never 0

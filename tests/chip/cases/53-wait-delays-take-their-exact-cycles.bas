@@ -9,13 +9,13 @@
 ' EXPECT E3 - S3 = 5            ' WAIT 3, plus 2
 ' EXPECT E4 - S4 = 6            ' WAIT 4, plus 2
 ' EXPECT E5 - S5 = 7            ' WAIT 5, plus 2
-' EXPECT E6 - S6 = 27           ' WAIT 6 takes 4 * 6 + 1, plus 2
-' EXPECT E7 - S7 = 243          ' WAIT 60 takes 4 * 60 + 1, plus 2
-' EXPECT E8 - S8 = 43           ' WAIT X takes X = 10: 4 * 10 + 1, plus 2
-' EXPECT E9 - S9 = 35           ' WAIT 2, 3 takes 4 * 2 * (3 + 1) + 1, plus 2
-' EXPECT E10 - S10 = 223        ' WAIT 5, 10 takes 4 * 5 * (10 + 1) + 1, plus 2
-' EXPECT E11 - S11 = 63         ' WAIT 3, Y takes Y = 4: 4 * 3 * (4 + 1) + 1, plus 2
-' EXPECT E12 - S12 = 203        ' WAIT X, 4 takes 4 * 10 * (4 + 1) + 1, plus 2
+' EXPECT E6 - S6 = 27           ' WAIT 6: 4 * 6 + 1, plus 2
+' EXPECT E7 - S7 = 243          ' WAIT 60: 4 * 60 + 1, plus 2
+' EXPECT E8 - S8 = 43           ' WAIT X with X = 10: 4 * 10 + 1, plus 2
+' EXPECT E9 - S9 = 35           ' WAIT 2, 3: 4 * 2 * (3 + 1) + 1, plus 2
+' EXPECT E10 - S10 = 223        ' WAIT 5, 10: 4 * 5 * (10 + 1) + 1, plus 2
+' EXPECT E11 - S11 = 63         ' WAIT 3, Y with Y = 4: 4 * 3 * (4 + 1) + 1, plus 2
+' EXPECT E12 - S12 = 203        ' WAIT X, 4 with X = 10: 4 * 10 * (4 + 1) + 1, plus 2
 DIM X AS BYTE
 DIM Y AS BYTE
 DIM E0 AS BYTE
