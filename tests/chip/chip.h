@@ -13,20 +13,37 @@
 
 namespace tavolux::testing {
 
-// Translates (LF line ends are fine), assembles for simulation and runs for
-// `cycles`; returns the registers read afterwards. A translation or assembly
-// failure fails the test and returns nothing.
+// A BASIC program translated and assembled for simulation.
+struct ChipProgram {
+    bool ok = false;      // translated and assembled without errors
+    std::string asmText;  // the translator's program
+    Assembly assembly;
+};
+
+// Translates (LF line ends are fine) and assembles for simulation. A
+// translation or assembly failure fails the test and gives `ok` false.
+inline ChipProgram BuildForChip(const std::string& basic) {
+    ChipProgram program;
+    Translator translator;
+    const auto result = translator.TranslateProgram(ToCrLf(basic), "");
+    program.asmText = result.asmText;
+    EXPECT_FALSE(result.flagError) << result.asmText;
+    if (result.flagError) return program;
+    program.assembly = Assemble(result.asmText, true);
+    EXPECT_TRUE(program.assembly.ok) << program.assembly.messages << result.asmText;
+    program.ok = program.assembly.ok;
+    return program;
+}
+
+// Translates, assembles for simulation and runs for `cycles`; returns the
+// registers read afterwards. A translation or assembly failure fails the test
+// and returns nothing.
 inline std::map<int, int> RunBasic(const std::string& basic, long cycles,
                                    const std::vector<int>& registers,
                                    const std::string& extraScript = "") {
-    Translator translator;
-    const auto result = translator.TranslateProgram(ToCrLf(basic), "");
-    EXPECT_FALSE(result.flagError) << result.asmText;
-    if (result.flagError) return {};
-    const Assembly assembly = Assemble(result.asmText, true);
-    EXPECT_TRUE(assembly.ok) << assembly.messages << result.asmText;
-    if (!assembly.ok) return {};
-    return RunInGpsim(assembly, cycles, registers, extraScript);
+    const ChipProgram program = BuildForChip(basic);
+    if (!program.ok) return {};
+    return RunInGpsim(program.assembly, cycles, registers, extraScript);
 }
 
 // The file registers from `first` to `last`, both included.

@@ -90,19 +90,6 @@ TEST(ChipIfBlocks, ComparisonOfTwoVariablesIsUnsigned) {
     }
 }
 
-TEST(ChipIfBlocks, BlockWithoutElseSkipsOnlyTheThenPart) {
-    // 0x22 counts the THEN parts that ran; 0x23 counts every block passed.
-    std::string basic = "ASM(W#X: EQU &H20)\nASM(CLRF &H22)\nASM(CLRF &H23)\n";
-    for (int x : kValues) {
-        basic += SetByte(0x20, x);
-        basic += "IF W#X >= 128 THEN\nASM(INCF &H22 , 1)\nEND IF\nASM(INCF &H23 , 1)\n";
-    }
-    basic += "END\n";
-    const auto regs = RunBasic(basic, 5000, {0x22, 0x23});
-    EXPECT_EQ(regs.at(0x22), 2);  // 128 and 255
-    EXPECT_EQ(regs.at(0x23), 5);
-}
-
 TEST(ChipIfBlocks, NestedBlocksWithElse) {
     // Four quadrants of (X < 128, Y < 128), each recorded as its own code;
     // the inner blocks end together, so the labels form chains.

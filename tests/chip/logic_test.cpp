@@ -66,36 +66,4 @@ TEST(ChipLogic, OperatorsFollowTheirTruthTables) {
     CheckExpressions(cases, 0x00, 0xFF, 0xFF, 0x00);
 }
 
-// A statement that complements its own target, and a parenthesised test in
-// an IF condition.
-TEST(ChipLogic, NotOfItselfAndGroupsInConditions) {
-    const auto regs = RunBasic(
-        "DIM VA AS BYTE\nDIM VB AS BYTE\nDIM R0 AS BYTE\nDIM R1 AS BYTE\n"
-        "VA = 90\nVA = NOT(VA)\nVB = 60\n"
-        "IF (VA AND VB) = 36 THEN\nR0 = 1\nELSE\nR0 = 2\nEND IF\n"
-        "IF (VA OR VB) = 0 THEN\nR1 = 1\nELSE\nR1 = 2\nEND IF\nEND\n",
-        2000, {0x0C, 0x0E, 0x0F});
-    ASSERT_EQ(regs.size(), 3u);
-    EXPECT_EQ(regs.at(0x0C), Not(90));
-    EXPECT_EQ(regs.at(0x0E), (Not(90) & 60) == 36 ? 1 : 2);
-    EXPECT_EQ(regs.at(0x0F), 2);
-}
-
-// Names that hold the letters of an operator are names: the groups around
-// them are split like any other.
-TEST(ChipLogic, NamesHoldingOperatorLettersAreNames) {
-    const auto regs = RunBasic(
-        "DIM SENSORE AS BYTE\nDIM MOTORE AS BYTE\nDIM LED AS BYTE\nDIM VALORE AS BYTE\n"
-        "DIM ANDATA AS BYTE\n"
-        "SENSORE = 90\nMOTORE = 60\nANDATA = 129\n"
-        "LED = (SENSORE AND 15) OR ANDATA\n"
-        "VALORE = (SENSORE XOR MOTORE)\n"
-        "MOTORE = NOT(VALORE OR ANDATA)\nEND\n",
-        2000, {0x0D, 0x0E, 0x0F});
-    ASSERT_EQ(regs.size(), 3u);
-    EXPECT_EQ(regs.at(0x0E), (90 & 15) | 129);
-    EXPECT_EQ(regs.at(0x0F), 90 ^ 60);
-    EXPECT_EQ(regs.at(0x0D), Not((90 ^ 60) | 129));
-}
-
 }  // namespace

@@ -1,7 +1,6 @@
 // The declaration passes one at a time on lines set by hand: CONST and
-// SYMBOL substitution, DIM and the RAM budget, and
-// the writer's check of the RAM end. The DATA area has its own
-// file.
+// SYMBOL substitution, DIM and the RAM budget. The DATA area has its own
+// file, the writer's check of the RAM end is in writer_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,7 +42,6 @@ class Pass {
     }
     std::string Report() { return a_.State().AsmText; }
     tavolux::TranslatorState& State() { return a_.State(); }
-    TranslatorTestAccess& Access() { return a_; }
 
   private:
     Translator t_;
@@ -336,45 +334,6 @@ TEST(DeclareVariables, ReservedNamesAgreeWithGpasm) {
         EXPECT_FALSE(p.State().Flag_Error) << name << ": " << p.Report();
         EXPECT_TRUE(assembles(name)) << name;
     }
-}
-
-// ---- The writer's RAM end ---------------------------------------------------
-
-// 0x0C to 0x4F are 68 bytes; with W#VLTx the table may hold 67 more.
-TEST(WriterRam, LastRegisterIsUsable) {
-    Pass p;
-    p.State().FAT = {{"T", "BYTE", "61"}, {"W#1", "BYTE", "1"}, {"W#D1", "BYTE", "1"},
-                     {"W#D2", "BYTE", "1"}, {"W#D3", "BYTE", "1"}, {"W#2", "BYTE", "1"}};
-    p.State().Flag_WaitDouble = true;  // W#VLTx at 0x4E, W#VLTy at 0x4F
-    p.Access().WriteAsmProgram();
-    EXPECT_FALSE(p.State().Flag_Error) << p.Report();
-    EXPECT_NE(p.Report().find("W#VLTy  EQU 0x4F"), std::string::npos) << p.Report();
-}
-
-// Mend: past 0x4F the run ends with a message instead of a program that uses
-// registers the chip does not have.
-TEST(WriterRam, PastTheLastRegisterIsReported) {
-    Pass p;
-    p.State().FAT = {{"T", "BYTE", "61"}, {"W#D1", "BYTE", "1"}, {"W#D2", "BYTE", "1"},
-                     {"W#D3", "BYTE", "1"}};
-    p.State().Flag_WaitDouble = true;
-    p.State().Flag_Interrupt = true;  // three save bytes: 0x4E to 0x50
-    p.State().CurrentStatement = "END";
-    p.Access().WriteAsmProgram();
-    EXPECT_TRUE(p.State().Flag_Error);
-    EXPECT_EQ(p.Report(),
-              "<*> ERRORE : Memoria RAM insufficiente: le variabili superano l'indirizzo 0x4F\r\n");
-}
-
-TEST(WriterRam, OneByteTooManyWithoutInterrupts) {
-    Pass p;
-    p.State().FAT = {{"T", "BYTE", "61"}, {"W#1", "BYTE", "1"}, {"W#D1", "BYTE", "1"},
-                     {"W#D2", "BYTE", "1"}, {"W#D3", "BYTE", "1"}, {"W#2", "BYTE", "1"},
-                     {"W#3", "BYTE", "1"}};
-    p.State().Flag_WaitDouble = true;  // W#VLTy would stand at 0x50
-    p.Access().WriteAsmProgram();
-    EXPECT_EQ(p.Report(),
-              "<*> ERRORE : Memoria RAM insufficiente: le variabili superano l'indirizzo 0x4F\r\n");
 }
 
 }  // namespace

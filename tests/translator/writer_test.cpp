@@ -1,4 +1,4 @@
-// The writer's interrupt entry, written from a state set by hand.
+// The writer on states set by hand: the interrupt entry and the end of RAM.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -98,6 +98,61 @@ TEST(InterruptEntry, NoSaveByteForAnUnusedWaitScratch) {
     EXPECT_NE(program.find("        MOVWF W#3\r\n        BCF Reg_Status2, Bit_5\r\n"),
               std::string::npos)
         << program;
+}
+
+// ---- The end of RAM ---------------------------------------------------------
+
+// A writer run on a state set by hand.
+class WriterRun {
+  public:
+    WriterRun() : a_(t_) { a_.ResetRun(); }
+    tavolux::TranslatorState& State() { return a_.State(); }
+    // Writes the program and gives the text: the program or the report.
+    std::string Write() {
+        a_.WriteAsmProgram();
+        return a_.State().AsmText;
+    }
+
+  private:
+    Translator t_;
+    TranslatorTestAccess a_;
+};
+
+// 0x0C to 0x4F are 68 bytes; with W#VLTx the table may hold 67 more.
+TEST(WriterRam, LastRegisterIsUsable) {
+    WriterRun w;
+    w.State().FAT = {{"T", "BYTE", "61"},   {"W#1", "BYTE", "1"},  {"W#D1", "BYTE", "1"},
+                     {"W#D2", "BYTE", "1"}, {"W#D3", "BYTE", "1"}, {"W#2", "BYTE", "1"}};
+    w.State().Flag_WaitDouble = true;  // W#VLTx at 0x4E, W#VLTy at 0x4F
+    const std::string text = w.Write();
+    EXPECT_FALSE(w.State().Flag_Error) << text;
+    EXPECT_NE(text.find("W#VLTy  EQU 0x4F"), std::string::npos) << text;
+}
+
+// Mend: past 0x4F the run ends with a message instead of a program that uses
+// registers the chip does not have.
+TEST(WriterRam, PastTheLastRegisterIsReported) {
+    WriterRun w;
+    w.State().FAT = {
+        {"T", "BYTE", "61"}, {"W#D1", "BYTE", "1"}, {"W#D2", "BYTE", "1"}, {"W#D3", "BYTE", "1"}};
+    w.State().Flag_WaitDouble = true;
+    w.State().Flag_Interrupt = true;  // three save bytes: 0x4E to 0x50
+    w.State().CurrentStatement = "END";
+    const std::string text = w.Write();
+    EXPECT_TRUE(w.State().Flag_Error);
+    EXPECT_EQ(text,
+              "<*> ERRORE : Memoria RAM insufficiente: le variabili superano l'indirizzo 0x4F\r\n");
+}
+
+TEST(WriterRam, OneByteTooManyWithoutInterrupts) {
+    WriterRun w;
+    w.State().FAT = {{"T", "BYTE", "61"},   {"W#1", "BYTE", "1"},  {"W#D1", "BYTE", "1"},
+                     {"W#D2", "BYTE", "1"}, {"W#D3", "BYTE", "1"}, {"W#2", "BYTE", "1"},
+                     {"W#3", "BYTE", "1"}};
+    w.State().Flag_WaitDouble = true;  // W#VLTy would stand at 0x50
+    const std::string text = w.Write();
+    EXPECT_EQ(text,
+              "<*> ERRORE : Memoria RAM insufficiente: le variabili superano l'indirizzo 0x4F\r\n");
 }
 
 }  // namespace

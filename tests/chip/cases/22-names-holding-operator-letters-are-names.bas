@@ -1,0 +1,18 @@
+' Names that hold the letters of an operator are names: the groups around
+' them are split like any other.
+' CYCLES 2000
+' EXPECT LED = 139         ' (90 AND 15) OR 129
+' EXPECT VALORE = 102      ' 90 XOR 60
+' EXPECT MOTORE = 24       ' NOT(102 OR 129)
+DIM SENSORE AS BYTE
+DIM MOTORE AS BYTE
+DIM LED AS BYTE
+DIM VALORE AS BYTE
+DIM ANDATA AS BYTE
+SENSORE = 90
+MOTORE = 60
+ANDATA = 129
+LED = (SENSORE AND 15) OR ANDATA
+VALORE = (SENSORE XOR MOTORE)
+MOTORE = NOT(VALORE OR ANDATA)
+END

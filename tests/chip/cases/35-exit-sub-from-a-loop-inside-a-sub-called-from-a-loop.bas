@@ -1,0 +1,33 @@
+' A subroutine called with arguments from a DO loop leaves through EXIT SUB
+' from inside a FOR loop and a SELECT CASE; every call comes back.
+' CYCLES 200000
+' EXPECT SOMMA = 42        ' twice (V XOR 1) for V = 1 to 6
+' EXPECT PASSI = 16        ' 255 + 255 + 3 + 4 + 5 + 6 = 528, modulo 256
+' EXPECT FINE = 170
+DIM V AS BYTE
+DIM I AS BYTE
+DIM P AS BYTE
+DIM Q AS BYTE
+DIM SOMMA AS BYTE
+DIM PASSI AS BYTE
+DIM FINE AS BYTE
+V = 0
+DO
+V = V + 1
+CALL CERCA(V, V XOR 1)
+LOOP UNTIL V = 6
+FINE = 170
+END
+SUB CERCA(P, Q)
+FOR I = 1 TO 255
+PASSI = PASSI + 1
+SELECT CASE I
+CASE 1 TO 2
+SOMMA = SOMMA + Q
+CASE ELSE
+IF I = P THEN
+EXIT SUB
+END IF
+END SELECT
+NEXT I
+END SUB

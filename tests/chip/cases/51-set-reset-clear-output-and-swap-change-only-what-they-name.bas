@@ -1,0 +1,93 @@
+' Each statement, then the port it changes read back into Rn. RA4 is an
+' open-drain line and reads low whatever its latch holds, so port A is
+' checked on its four low bits.
+' CYCLES 2000
+' EXPECT R0 = &H5A              ' OUTPUT B, &H5A
+' EXPECT R1 = &H5B              ' SET B0
+' EXPECT R2 = &H1B              ' RESET B6
+' EXPECT R3 = &H9B              ' SET LINE B7
+' EXPECT R4 = &H8B              ' CLEAR B4
+' EXPECT R5 = &H00              ' RESET PORT B
+' EXPECT R6 = &HFF              ' SET B
+' EXPECT R7 = &H00              ' CLEAR B
+' EXPECT R8 = &HC3              ' X = &HC3, OUTPUT B, X
+' EXPECT R9 = &HCB              ' OUTPUT B3, 1
+' EXPECT R10 = &HCA             ' Y = 0, OUTPUT B0, Y
+' EXPECT R11 = &HCE             ' Y = 7, OUTPUT B2, Y
+' EXPECT R12 AND &H0F = &H05    ' OUTPUT A, &H05
+' EXPECT R13 AND &H0F = &H07    ' SET A1
+' EXPECT R14 AND &H0F = &H06    ' RESET A0
+' EXPECT R15 AND &H0F = &H02    ' CLEAR A2
+' EXPECT R16 AND &H0F = &H0F    ' SET A
+' EXPECT R17 AND &H0F = &H00    ' CLEAR A
+' EXPECT S1 = &HA3                ' SWAP BINARY X with X = &H3A
+' EXPECT X = &HAB                 ' SWAP BYTE X, Y
+' EXPECT Y = &HA3
+DIM X AS BYTE
+DIM Y AS BYTE
+DIM R0 AS BYTE
+DIM R1 AS BYTE
+DIM R2 AS BYTE
+DIM R3 AS BYTE
+DIM R4 AS BYTE
+DIM R5 AS BYTE
+DIM R6 AS BYTE
+DIM R7 AS BYTE
+DIM R8 AS BYTE
+DIM R9 AS BYTE
+DIM R10 AS BYTE
+DIM R11 AS BYTE
+DIM R12 AS BYTE
+DIM R13 AS BYTE
+DIM R14 AS BYTE
+DIM R15 AS BYTE
+DIM R16 AS BYTE
+DIM R17 AS BYTE
+DIM S1 AS BYTE
+CONFIG A AS OUTPUT
+CONFIG B AS OUTPUT
+OUTPUT B, &H5A
+R0 = INPUT(B)
+SET B0
+R1 = INPUT(B)
+RESET B6
+R2 = INPUT(B)
+SET LINE B7
+R3 = INPUT(B)
+CLEAR B4
+R4 = INPUT(B)
+RESET PORT B
+R5 = INPUT(B)
+SET B
+R6 = INPUT(B)
+CLEAR B
+R7 = INPUT(B)
+X = &HC3
+OUTPUT B, X
+R8 = INPUT(B)
+OUTPUT B3, 1
+R9 = INPUT(B)
+Y = 0
+OUTPUT B0, Y
+R10 = INPUT(B)
+Y = 7
+OUTPUT B2, Y
+R11 = INPUT(B)
+OUTPUT A, &H05
+R12 = INPUT(A)
+SET A1
+R13 = INPUT(A)
+RESET A0
+R14 = INPUT(A)
+CLEAR A2
+R15 = INPUT(A)
+SET A
+R16 = INPUT(A)
+CLEAR A
+R17 = INPUT(A)
+X = &H3A
+Y = &HAB
+SWAP BINARY X
+S1 = X
+SWAP BYTE X, Y
+END
