@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -26,6 +28,21 @@ QPointer<Form9> openCalculator;
 constexpr int kWindowBack = 0x404080;
 constexpr int kPanelNp = 0xFFFF80, kPanelNpNs = 0xC0FFC0, kPanelTone = 0xC0FFFF;
 constexpr int kWhite = shell::Rgb(255, 255, 255), kRed = shell::Rgb(255, 0, 0);
+
+// Boxes and captions; the panels' colours come from style sheets, so each
+// control takes the font itself.
+QFont PanelFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(18);
+    font.setBold(true);
+    return font;
+}
+
+template <typename W>
+W* WithPanelFont(W* widget) {
+    widget->setFont(PanelFont());
+    return widget;
+}
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -61,11 +78,11 @@ class Panel {
     // A row; `result` boxes show a computed value in the panel's colour.
     QLineEdit* Row(const char* name, const QString& caption, const QString& text,
                    const QString& unit, bool result = false, QLabel** captionLabel = nullptr) {
-        auto* label = new QLabel(caption, frame_);
+        auto* label = WithPanelFont(new QLabel(caption, frame_));
         if (captionLabel) *captionLabel = label;
-        auto* box = new QLineEdit(text, frame_);
+        auto* box = WithPanelFont(new QLineEdit(text, frame_));
         box->setObjectName(QString::fromLatin1(name));
-        box->setFixedWidth(150);
+        box->setFixedWidth(170);
         if (result) {
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
@@ -75,8 +92,9 @@ class Panel {
         }
         grid_->addWidget(label, next_, 0);
         grid_->addWidget(box, next_, 1);
-        if (!unit.isEmpty()) grid_->addWidget(new QLabel(unit, frame_), next_, 2);
+        if (!unit.isEmpty()) grid_->addWidget(WithPanelFont(new QLabel(unit, frame_)), next_, 2);
         ++next_;
+        last_ = box;
         return box;
     }
 
@@ -84,13 +102,13 @@ class Panel {
         auto* bar = new QScrollBar(Qt::Vertical, frame_);
         bar->setObjectName(QString::fromLatin1(name));
         bar->setRange(1, 255);
-        bar->setFixedSize(20, 36);
+        bar->setFixedSize(22, last_->sizeHint().height());
         grid_->addWidget(bar, next_ - 1, 2, Qt::AlignLeft);
         return bar;
     }
 
     QCheckBox* Check(const char* name, const QString& caption, bool checked, int column) {
-        auto* box = new QCheckBox(caption, frame_);
+        auto* box = WithPanelFont(new QCheckBox(caption, frame_));
         box->setObjectName(QString::fromLatin1(name));
         box->setChecked(checked);
         grid_->addWidget(box, next_, column);
@@ -102,6 +120,7 @@ class Panel {
   private:
     QFrame* frame_;
     QGridLayout* grid_;
+    QLineEdit* last_ = nullptr;
     int color_;
     int next_ = 0;
 };
@@ -117,10 +136,7 @@ Form9::Form9(QWidget* parent) : QWidget(parent) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, shell::BgrToQColor(kWindowBack));
     setPalette(palette);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(18);
-    font.setBold(true);
-    setFont(font);
+    setFont(PanelFont());
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(10, 10, 10, 10);
@@ -281,6 +297,12 @@ void ShowWaitCalculator() {
     if (!openCalculator) {
         openCalculator = new Form9;
         openCalculator->Form9_Form_Load();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            openCalculator->adjustSize();
+            QRect frame = openCalculator->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            openCalculator->move(frame.topLeft());
+        }
     }
     openCalculator->show();
     openCalculator->raise();
