@@ -13,7 +13,11 @@
 #include "text_files.h"
 
 static void InitExampleResources() {
-    Q_INIT_RESOURCE(examples);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(examples);
+        return true;
+    }();
+    (void)registered;
 }
 
 namespace tavolux::help {

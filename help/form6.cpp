@@ -49,10 +49,6 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& text, doubl
     return box;
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 Form6::Form6(QWidget* parent) : QDialog(parent) {
@@ -152,16 +148,16 @@ void Form6::ComputeTimerInterrupt() {
         help::ComputeTimerInterrupt({Frequenza->text().toStdString(),
                                      Prescaler->text().toStdString(), TMR0->text().toStdString()});
     shell::ShellGlobals& g = Globals();
-    g.TimerCalcFrequency = FromUtf8(r.stored.frequency);
-    g.TimerCalcPrescaler = FromUtf8(r.stored.prescaler);
-    g.TimerCalcTMR0 = FromUtf8(r.stored.tmr0);
+    g.TimerCalcFrequency = QString::fromStdString(r.stored.frequency);
+    g.TimerCalcPrescaler = QString::fromStdString(r.stored.prescaler);
+    g.TimerCalcTMR0 = QString::fromStdString(r.stored.tmr0);
 
-    FrequenzaCall->setText(FromUtf8(r.frequency));
-    PeriodoCall->setText(FromUtf8(r.period));
+    FrequenzaCall->setText(QString::fromStdString(r.frequency));
+    PeriodoCall->setText(QString::fromStdString(r.period));
     switch (r.outcome) {
         case TimerOutcome::Computed:
-            FattoreFrequenza->setText(FromUtf8(r.frequencyUnit));
-            FattorePeriodo->setText(FromUtf8(r.periodUnit));
+            FattoreFrequenza->setText(QString::fromStdString(r.frequencyUnit));
+            FattorePeriodo->setText(QString::fromStdString(r.periodUnit));
             break;
         case TimerOutcome::Invalid:
             Errore->setText(QString::fromUtf8(kTimerInvalidInputs));
@@ -172,7 +168,7 @@ void Form6::ComputeTimerInterrupt() {
             Frequenza->clear();
             Prescaler->clear();
             TMR0->clear();
-            shell::ShowMessage(FromUtf8(r.failure));
+            shell::ShowMessage(QString::fromStdString(r.failure));
             break;
     }
 }

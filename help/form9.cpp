@@ -44,10 +44,6 @@ W* WithPanelFont(W* widget) {
     return widget;
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A coloured panel whose rows are a caption, a box and a unit or a scroll bar.
 class Panel {
   public:
@@ -215,12 +211,12 @@ bool Form9::OneCount() const {
 }
 
 void Form9::Form9_Text6_Change() {
-    Text8->setText(
-        FromUtf8(WaitPauseText(Text6->text().toStdString(), Text7->text().toStdString())));
+    Text8->setText(QString::fromStdString(
+        WaitPauseText(Text6->text().toStdString(), Text7->text().toStdString())));
 }
 
 void Form9::Form9_Text9_Change() {
-    Text12->setText(FromUtf8(WaitPauseText(
+    Text12->setText(QString::fromStdString(WaitPauseText(
         Text9->text().toStdString(), Text10->text().toStdString(), Text11->text().toStdString())));
 }
 
@@ -242,15 +238,15 @@ void Form9::Form9_Text4_Change() {
 void Form9::Apply(const ToneUpdate& u) {
     busy_ = true;
     if (u.np) {
-        Text3->setText(FromUtf8(u.np->text));
+        Text3->setText(QString::fromStdString(u.np->text));
         shell::SetBackColor(Text3, u.np->red ? kRed : kWhite);
     }
     if (u.ns) {
-        Text4->setText(FromUtf8(u.ns->text));
+        Text4->setText(QString::fromStdString(u.ns->text));
         shell::SetBackColor(Text4, u.ns->red ? kRed : kWhite);
     }
-    Text13->setText(FromUtf8(u.generated));
-    Text5->setText(FromUtf8(u.error));
+    Text13->setText(QString::fromStdString(u.generated));
+    Text5->setText(QString::fromStdString(u.error));
     for (QLineEdit* result : {Text13, Text5}) {
         shell::SetBackColor(result, u.resultsRed ? kRed : normalResultColor_);
     }
@@ -274,11 +270,11 @@ void Form9::Form9_Check2_Click() {
 }
 
 void Form9::Form9_VScroll1_Change(int value) {
-    if (!busy_) Text3->setText(FromUtf8(NumberText(value)));
+    if (!busy_) Text3->setText(QString::fromStdString(NumberText(value)));
 }
 
 void Form9::Form9_VScroll2_Change(int value) {
-    if (!busy_) Text4->setText(FromUtf8(NumberText(value)));
+    if (!busy_) Text4->setText(QString::fromStdString(NumberText(value)));
 }
 
 void Form9::mouseMoveEvent(QMouseEvent* event) {
