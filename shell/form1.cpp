@@ -10,6 +10,9 @@
 
 #include "equates.h"
 #include "file_names.h"
+#include "form5.h"
+#include "form6.h"
+#include "form7.h"
 #include "form_select_file.h"
 #include "layout.h"
 #include "modal.h"
@@ -162,8 +165,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     connect(Command9, &QPushButton::clicked, this, &Form1::Form1_Command9_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Form1_Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form1::Form1_Command12_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Form1_Command10_Click);
+    connect(ProgTMR0, &QPushButton::clicked, this, &Form1::Form1_ProgTMR0_Click);
+    connect(Command13, &QPushButton::clicked, this, &Form1::Form1_Command13_Click);
     // Their windows are not part of the program yet.
-    for (QPushButton* later : {Command4, Command10, ProgTMR0, Command14, Command13}) {
+    for (QPushButton* later : {Command4, Command14}) {
         connect(later, &QPushButton::clicked, this, &Form1::NotAvailableYet);
     }
 
@@ -500,6 +506,21 @@ void Form1::Form1_Command11_Click() {
 }
 void Form1::Form1_Command12_Click() {
     PrintPane(TextASM);
+}
+
+// ---- Examples, timer calculator, tables view ---------------------------------
+
+void Form1::Form1_Command10_Click() {
+    help::ShowExamples(this);
+}
+
+void Form1::Form1_ProgTMR0_Click() {
+    help::ShowTimerCalculator(this);
+    repaint();
+}
+
+void Form1::Form1_Command13_Click() {
+    help::ShowTranslatorTables(this, translator_.State(), Globals().Flag_TestoModificato);
 }
 
 // ---- Shut-down -------------------------------------------------------------

@@ -70,6 +70,9 @@ class Form1 : public QWidget {
     void Form1_Command9_Click();
     void Form1_Command11_Click();
     void Form1_Command12_Click();
+    void Form1_Command10_Click();  // the examples
+    void Form1_ProgTMR0_Click();   // the timer calculator
+    void Form1_Command13_Click();  // the translator tables view
     void Form1_TextBasic_Change();
     void Form1_TextBasic_DblClick();
     void Form1_TextASM_DblClick();
