@@ -10,6 +10,7 @@
 
 #include "equates.h"
 #include "file_names.h"
+#include "form3.h"
 #include "form5.h"
 #include "form6.h"
 #include "form7.h"
@@ -273,10 +274,27 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         if (watched == TextASM->viewport()) Form1_TextASM_DblClick();
     }
     if (event->type() == QEvent::MouseButtonRelease && (watched == Label1 || watched == Label2)) {
-        NotAvailableYet();
+        if (watched == Label1) {
+            Form1_Label1_Click();
+        } else {
+            Form1_Label2_Click();
+        }
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Form1_Label1_Click() {
+    ShowPaneSettings();
+}
+void Form1::Form1_Label2_Click() {
+    ShowPaneSettings();
+}
+
+void Form1::ShowPaneSettings() {
+    Form3 dialog(this);
+    connect(&dialog, &Form3::EditorSettingsChanged, this, &Form1::ApplyEditorSettings);
+    RunModal(dialog);
 }
 
 void Form1::NotAvailableYet() {

@@ -76,6 +76,8 @@ class Form1 : public QWidget {
     void Form1_TextBasic_Change();
     void Form1_TextBasic_DblClick();
     void Form1_TextASM_DblClick();
+    void Form1_Label1_Click();  // "ASM": the pane settings
+    void Form1_Label2_Click();  // "BAS": the pane settings
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,6 +93,7 @@ class Form1 : public QWidget {
     // name chosen (empty when cancelled) and leaves the current file as it was.
     QString ChooseFile(const QString& title, const QString& proposed);
     void PrintPane(QPlainTextEdit* pane);
+    void ShowPaneSettings();
     void NotAvailableYet();
     PaneLook LookOf(const QPlainTextEdit* pane) const;
 

@@ -24,6 +24,11 @@ struct ShellGlobals {
     QString SelectFileTitle;
     QString SelectFileCreated;  // the file the last file dialog created, if any
 
+    // The colour-picker exchange: a text colour and a background colour as
+    // six hexadecimal digits, blue, green, red. Both empty on return: the
+    // picker was cancelled.
+    QString PickForeColorHex, PickBackColorHex;
+
     int PaneLayout = 0;
     int Flag_TestoModificato = 0;
     bool Flag_AppClosing = false;

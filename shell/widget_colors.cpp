@@ -17,7 +17,12 @@ void Paint(QWidget* widget) {
     if (fore.isValid()) css += "color: " + BgrToQColor(fore.toInt()).name() + ";";
     // Captions use the whole width of the narrow column buttons.
     if (widget->inherits("QPushButton")) css += "padding: 0px;";
+    // A new style sheet polishes the control again, which can give it back
+    // an older font; a bold pane or a new size must survive a colour change.
+    widget->ensurePolished();
+    const QFont font = widget->font();
     widget->setStyleSheet(QStringLiteral("%1 { %2 }").arg(widget->metaObject()->className(), css));
+    if (widget->font() != font) widget->setFont(font);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+#include "my_msg_box.h"
 #include "numbers.h"
 #include "widget_colors.h"
 #include "window_fixture.h"
@@ -92,6 +93,20 @@ TEST_F(WindowForm1, LaterWindowsSayTheyAreNotAvailableYet) {
         b->click();
         ASSERT_EQ(Seams::messages.size(), 1) << b->objectName().toStdString();
         EXPECT_TRUE(Seams::messages[0].contains("non ancora disponibile"));
+    }
+}
+
+TEST_F(WindowForm1, BoldPanesStayBoldAtStartAndAfterAMessage) {
+    // Bold at the design size, where nothing else about the font changes.
+    Write(GetConfigFilePath(),
+          "C00000\r\nFFFFC0\r\n80\r\nE0E0E0\r\n 14.25\r\n 12\r\n\r\n 1\r\n 1\r\n");
+    Form1& f = Start();
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_TRUE(f.TextBasic->font().bold()) << round;
+        EXPECT_TRUE(f.TextASM->font().bold()) << round;
+        EXPECT_DOUBLE_EQ(f.TextBasic->font().pointSizeF(), 14.25) << round;
+        EXPECT_DOUBLE_EQ(f.TextASM->font().pointSizeF(), 12) << round;
+        ShowMessage("Programma: x");  // dims the panes and gives their colours back
     }
 }
 

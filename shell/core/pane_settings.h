@@ -1,0 +1,46 @@
+// The rules of the pane-settings dialog and its colour picker: how a colour
+// box and a size box are read and shown, the picker's six hexadecimal digits
+// and its three bars, and the value RANDOM gives a bar.
+#pragma once
+
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QString>
+#include <array>
+
+namespace tavolux::shell {
+
+// A colour box (or a colour the picker hands back): its leading hexadecimal
+// digits, of which the last six are kept, so the value is always a 24-bit
+// &HBBGGRR colour. An empty text, or one that starts with no hexadecimal
+// digit, gives 0 (black).
+int ReadColorBox(const QString& text);
+
+// The last six characters of "000000" followed by the text: shorter texts
+// are padded with zeros on the left, longer ones keep their last six.
+QString PadToSix(const QString& text);
+
+// The picker's bars, blue, green and red, from its six characters: each pair
+// read as hexadecimal digits up to the first character that is not one (a
+// pair that starts with no digit gives 0). The text is padded first.
+using Bars = std::array<int, 3>;
+Bars PickerBars(const QString& text);
+// The bars as the picker's box shows them: two upper-case digits each.
+QString PickerText(const Bars& bars);
+// The &HBBGGRR colour of the bars (bar 0 blue, bar 1 green, bar 2 red).
+int BarsToColor(const Bars& bars);
+
+// A font size as a size box shows it: the locale's decimal separator, no
+// trailing zeros ("14,25", "10" in Italian).
+QString FontSizeText(double points, const QLocale& locale);
+// The size kept after Enter in a size box: the box's leading number, read
+// with a point as the decimal separator ("9,75" reads 9), held to 1..200
+// points; with no number, or one of 0 or less, the size stays `current`.
+double KeptFontSize(const QString& text, double current);
+
+// RANDOM for one bar: a fraction from 0 up to 1 times 255, rounded to the
+// nearest whole number, halves to the even neighbour.
+int RandomBarValue(double fraction);
+int RandomBarValue(QRandomGenerator& random);
+
+}  // namespace tavolux::shell
