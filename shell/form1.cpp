@@ -10,6 +10,7 @@
 
 #include "equates.h"
 #include "file_names.h"
+#include "form8.h"
 #include "form_select_file.h"
 #include "layout.h"
 #include "modal.h"
@@ -162,8 +163,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     connect(Command9, &QPushButton::clicked, this, &Form1::Form1_Command9_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Form1_Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form1::Form1_Command12_Click);
+    connect(Command14, &QPushButton::clicked, this, &Form1::Form1_Command14_Click);
     // Their windows are not part of the program yet.
-    for (QPushButton* later : {Command4, Command10, ProgTMR0, Command14, Command13}) {
+    for (QPushButton* later : {Command4, Command10, ProgTMR0, Command13}) {
         connect(later, &QPushButton::clicked, this, &Form1::NotAvailableYet);
     }
 
@@ -500,6 +502,15 @@ void Form1::Form1_Command11_Click() {
 }
 void Form1::Form1_Command12_Click() {
     PrintPane(TextASM);
+}
+
+// ---- Backups ---------------------------------------------------------------
+
+void Form1::Form1_Command14_Click() {
+    Form8 backups(BasicPaneAccess{[this] { return BasicText(); },
+                                  [this](const QString& text) { SetBasicText(text); }},
+                  this);
+    RunModal(backups);
 }
 
 // ---- Shut-down -------------------------------------------------------------

@@ -70,6 +70,7 @@ class Form1 : public QWidget {
     void Form1_Command9_Click();
     void Form1_Command11_Click();
     void Form1_Command12_Click();
+    void Form1_Command14_Click();
     void Form1_TextBasic_Change();
     void Form1_TextBasic_DblClick();
     void Form1_TextASM_DblClick();
@@ -96,8 +97,6 @@ class Form1 : public QWidget {
 };
 
 // Texts of the main window that more than one handler uses.
-inline constexpr char kLoseChangesQuestion[] =
-    "Le modifiche non salvate andranno perse. Continuare?";
 inline constexpr char kEquatesFileName[] = "PIC16F84.DEF";
 
 }  // namespace tavolux::shell
