@@ -163,11 +163,18 @@ void Form8::LoadBackupList() {
     LastBackupNumber = listing.lastNumber;
 }
 
+// A button that is disabled while it has the focus hands it to "Fine", so
+// the focus never moves on by itself into the note box.
+void Form8::DisableButton(QPushButton* button) {
+    if (button->hasFocus()) Command2->setFocus();
+    button->setEnabled(false);
+}
+
 void Form8::ResetBackupButtons() {
     Text2->setText(DefaultNote());
-    Command1->setEnabled(false);
-    Command3->setEnabled(false);
-    Command5->setEnabled(false);
+    DisableButton(Command1);
+    DisableButton(Command3);
+    DisableButton(Command5);
     Command2->setFocus();
 }
 
@@ -229,8 +236,8 @@ void Form8::Form8_Text2_GotFocus() {
     if (pane_.text().isEmpty()) return;
     if (Text2->text().left(13) == DefaultNote().left(13)) Text2->clear();
     Command1->setEnabled(true);
-    Command3->setEnabled(false);
-    Command5->setEnabled(false);
+    DisableButton(Command3);
+    DisableButton(Command5);
 }
 
 void Form8::Form8_List1_Click() {
@@ -238,7 +245,7 @@ void Form8::Form8_List1_Click() {
     if (!item) return;
     SelectedBackupNumber = ReadBackupNumber(item->text().right(kBackupNumberWidth));
     Text2->setText(DefaultNote());
-    Command1->setEnabled(false);
+    DisableButton(Command1);
     Command3->setEnabled(true);
     Command5->setEnabled(true);
 }
@@ -262,7 +269,7 @@ void Form8::Form8_Command1_Click() {
     LastBackupNumber = r.number;
     LoadBackupList();
     Text2->setText(DefaultNote());
-    Command1->setEnabled(false);
+    DisableButton(Command1);
 }
 
 void Form8::Form8_Command2_Click() {
@@ -282,8 +289,8 @@ void Form8::Form8_Command3_Click() {
         LoadBackupList();
     }
     SelectedBackupNumber = 0;
-    Command3->setEnabled(false);
-    Command5->setEnabled(false);
+    DisableButton(Command3);
+    DisableButton(Command5);
 }
 
 void Form8::Form8_Command4_Click() {
@@ -292,9 +299,9 @@ void Form8::Form8_Command4_Click() {
     });
     if (r.status != BackupStatus::Done && r.status != BackupStatus::Failed) return;
     Text2->setText(DefaultNote());
-    Command1->setEnabled(false);
-    Command3->setEnabled(false);
-    Command5->setEnabled(false);
+    DisableButton(Command1);
+    DisableButton(Command3);
+    DisableButton(Command5);
     if (r.status == BackupStatus::Failed) {
         // Some copies are still there, and so is the index that lists them.
         Report(QStringLiteral("ERRORE: ") + r.error);

@@ -66,6 +66,7 @@ class Form8 : public QDialog {
   private:
     void Form8_Form_Load();
     void ResetBackupButtons();
+    void DisableButton(QPushButton* button);
     void LoadBackupList();
     void Report(const QString& text);
     bool Ask(const QString& text);

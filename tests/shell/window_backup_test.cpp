@@ -215,6 +215,23 @@ TEST_F(WindowBackup, NoteBoxGettingTheFocus) {
     EXPECT_EQ(Index(), kThree);
 }
 
+TEST_F(WindowBackup, AfterASaveTheFocusGoesToFine) {
+    Type("REM x");
+    auto w = Open();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QTest::mouseClick(w->Text2, Qt::LeftButton);
+    EXPECT_EQ(w->Text2->text(), "");
+    QTest::keyClicks(w->Text2, "nota");
+    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    EXPECT_EQ(Numbers(*w), QStringList{"1"});
+    // The disabled button does not hand the focus on to the note box,
+    // which would empty it and enable "Salva copia" again.
+    EXPECT_EQ(QApplication::focusWidget(), w->Command2);
+    EXPECT_EQ(w->Text2->text(), kNote);
+    EXPECT_FALSE(w->Command1->isEnabled());
+}
+
 TEST_F(WindowBackup, ListClickAndBackgroundClick) {
     WriteThree();
     Type("REM x");
