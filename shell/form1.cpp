@@ -14,6 +14,7 @@
 #include "form5.h"
 #include "form6.h"
 #include "form7.h"
+#include "form8.h"
 #include "form_select_file.h"
 #include "layout.h"
 #include "modal.h"
@@ -169,8 +170,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     connect(Command10, &QPushButton::clicked, this, &Form1::Form1_Command10_Click);
     connect(ProgTMR0, &QPushButton::clicked, this, &Form1::Form1_ProgTMR0_Click);
     connect(Command13, &QPushButton::clicked, this, &Form1::Form1_Command13_Click);
-    // Their windows are not part of the program yet.
-    for (QPushButton* later : {Command4, Command14}) {
+    connect(Command14, &QPushButton::clicked, this, &Form1::Form1_Command14_Click);
+    // Its window is not part of the program yet.
+    for (QPushButton* later : {Command4}) {
         connect(later, &QPushButton::clicked, this, &Form1::NotAvailableYet);
     }
 
@@ -539,6 +541,15 @@ void Form1::Form1_ProgTMR0_Click() {
 
 void Form1::Form1_Command13_Click() {
     help::ShowTranslatorTables(this, translator_.State(), Globals().Flag_TestoModificato);
+}
+
+// ---- Backups ---------------------------------------------------------------
+
+void Form1::Form1_Command14_Click() {
+    Form8 backups(BasicPaneAccess{[this] { return BasicText(); },
+                                  [this](const QString& text) { SetBasicText(text); }},
+                  this);
+    RunModal(backups);
 }
 
 // ---- Shut-down -------------------------------------------------------------

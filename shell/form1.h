@@ -73,6 +73,7 @@ class Form1 : public QWidget {
     void Form1_Command10_Click();  // the examples
     void Form1_ProgTMR0_Click();   // the timer calculator
     void Form1_Command13_Click();  // the translator tables view
+    void Form1_Command14_Click();  // the backup archive
     void Form1_TextBasic_Change();
     void Form1_TextBasic_DblClick();
     void Form1_TextASM_DblClick();
@@ -102,8 +103,6 @@ class Form1 : public QWidget {
 };
 
 // Texts of the main window that more than one handler uses.
-inline constexpr char kLoseChangesQuestion[] =
-    "Le modifiche non salvate andranno perse. Continuare?";
 inline constexpr char kEquatesFileName[] = "PIC16F84.DEF";
 
 }  // namespace tavolux::shell

@@ -41,6 +41,10 @@ struct ShellGlobals {
 
 ShellGlobals& Globals();
 
+// Asked before a window replaces or clears unsaved BASIC text.
+inline constexpr char kLoseChangesQuestion[] =
+    "Le modifiche non salvate andranno perse. Continuare?";
+
 // The settings file, through the working folder. Loading repairs what it
 // reads against the panes as they look now; neither reports anything.
 void LoadSettings(const PaneLook& basicPane, const PaneLook& asmPane);

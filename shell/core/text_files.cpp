@@ -25,7 +25,11 @@ QString DecodeText(const QByteArray& bytes) {
         if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
         return text;
     }
-    text.clear();
+    return DecodeWindows1252(bytes);
+}
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString text;
     text.reserve(bytes.size());
     for (char byte : bytes) {
         auto code = static_cast<unsigned char>(byte);

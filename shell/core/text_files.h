@@ -12,6 +12,8 @@ namespace tavolux::shell {
 // UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
 // dropped), otherwise Windows-1252, one byte a character.
 QString DecodeText(const QByteArray& bytes);
+// One byte a character, always.
+QString DecodeWindows1252(const QByteArray& bytes);
 QByteArray EncodeWindows1252(const QString& text);  // '?' for what it cannot hold
 
 // Reads the whole file. On failure returns false and puts the platform's

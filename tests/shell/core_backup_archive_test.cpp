@@ -1,0 +1,415 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include "backup_archive.h"
+#include "text_files.h"
+
+namespace tavolux::shell {
+namespace {
+
+const QDateTime kWhen(QDate(2024, 3, 5), QTime(14, 7, 59));
+
+// A record as the index holds it, written out by hand.
+QByteArray Record(const QByteArray& dateTime, const QByteArray& note, const QByteArray& number) {
+    return dateTime + note.leftJustified(31, ' ') + number.leftJustified(4, ' ');
+}
+const QByteArray kDate = "05/03/202414:07";
+const QByteArray kGone = "??????????14:07";
+
+TEST(ShellBackupRecord, FiftyBytesWhateverTheNote) {
+    struct Case {
+        QString note;
+        int number;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"", 7, "05/03/202414:07                               7   "},
+        {"Semaforo con pulsante e due LED rossi!!!", 9999,
+         "05/03/202414:07Semaforo con pulsante e due LED9999"},
+        // "è" takes two bytes in UTF-8 and one in the record.
+        {QString::fromUtf8("perch\xC3\xA8 \xC3\xA8 cos\xC3\xAC: \xE2\x82\xAC"), 12,
+         Record(kDate, "perch\xE8 \xE8 cos\xEC: \x80", "12")},
+        {QString(40, QChar(0xE8)), 1, Record(kDate, QByteArray(31, '\xE8'), "1")},
+        // Line breaks and tabs are blanks; what the code page lacks is one "?"
+        // a character, a character outside the basic plane included.
+        {QString::fromUtf8("a\r\nb\tc \xE4\xB8\x80 \xF0\x9F\x98\x80 e\xCC\x80"), 3,
+         Record(kDate, "a  b c ? ? \xE8", "3")},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = EncodeBackupRecord(MakeBackupRecord(kWhen, c.note, c.number));
+        EXPECT_EQ(bytes.size(), kBackupRecordSize) << c.note.toStdString();
+        EXPECT_EQ(bytes, c.bytes) << c.note.toStdString();
+        // Read back as Windows-1252 even where the bytes happen to be UTF-8.
+        BackupRecord back = DecodeBackupRecord(bytes);
+        EXPECT_EQ(EncodeBackupRecord(back), bytes);
+        EXPECT_EQ(back.Number(), c.number);
+        EXPECT_FALSE(back.IsDeleted());
+    }
+    BackupRecord utf8Looking = DecodeBackupRecord(Record(kDate, "perch\xC3\xA8", "2"));
+    EXPECT_EQ(utf8Looking.BackupNote, QString::fromUtf8("perch\xC3\x83\xC2\xA8").leftJustified(31));
+}
+
+TEST(ShellBackupRecord, DateAndTimeAreTheSameInEveryLocale) {
+    const QLocale before;
+    for (QLocale locale :
+         {QLocale(QLocale::English, QLocale::UnitedStates),
+          QLocale(QLocale::Arabic, QLocale::Egypt), QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(locale);
+        BackupRecord r = MakeBackupRecord(QDateTime(QDate(2024, 12, 31), QTime(21, 5)), "", 1);
+        EXPECT_EQ(r.BackupDate, "31/12/2024") << locale.name().toStdString();
+        EXPECT_EQ(r.BackupTime, "21:05") << locale.name().toStdString();
+    }
+    QLocale::setDefault(before);
+}
+
+TEST(ShellBackupRecord, ListLineShowsTheFieldsWithTheirPadding) {
+    BackupRecord r = DecodeBackupRecord(Record(kDate, "prima prova", "7"));
+    EXPECT_EQ(BackupListLine(r), "05/03/2024 | 14:07 | prima prova                     | 7   ");
+    EXPECT_EQ(BackupListLine(r).size(), 59);
+    EXPECT_EQ(ReadBackupNumber(BackupListLine(r).right(4)), 7);
+}
+
+TEST(ShellBackupRecord, NumbersAreDecimalDigitsOnly) {
+    const std::pair<const char*, int> cases[] = {
+        {"7   ", 7}, {"9999", 9999}, {"  12", 12}, {"9E99", 9},  {"&H10", 0},
+        {"-5  ", 0}, {"    ", 0},    {"1.5 ", 1},  {"0042", 42},
+    };
+    for (auto [text, value] : cases) EXPECT_EQ(ReadBackupNumber(text), value) << text;
+    EXPECT_EQ(ReadBackupNumber(QString::fromUtf8("\xD9\xA3")), 0);  // an Arabic-Indic digit
+}
+
+TEST(ShellBackupRecord, CopyNamesAndFolders) {
+    EXPECT_EQ(GetBackupFileName("/b", 1), "/b/Tavolux0001.txt");
+    EXPECT_EQ(GetBackupFileName("/b/", 27), "/b/Tavolux0027.txt");
+    EXPECT_EQ(GetBackupFileName("/b", 9999), "/b/Tavolux9999.txt");
+    EXPECT_EQ(BackupIndexPath("/b"), "/b/ArchivioGenerale.Txt");
+
+    auto work = [] { return QStringLiteral("/work"); };
+    const std::pair<const char*, const char*> cases[] = {
+        {"  /home/ana/backup/ ", "/home/ana/backup"},
+        {"/home/ana/backup\\", "/home/ana/backup"},
+        {"/home/ana/backup//", "/home/ana/backup/"},
+        {"", "/work"},
+        {"    ", "/work"},
+        {"/", "/work"},
+        {"\\", "/work"},
+        {"C:\\TEMP", "/work"},  // written on Windows
+        {"d:", "/work"},
+        {"relativa", "relativa"},
+    };
+    for (auto [text, folder] : cases) EXPECT_EQ(BackupFolderFor(text, work), folder) << text;
+    EXPECT_EQ(BackupFolderFor("", [] { return QString(); }), "");
+}
+
+// ---- The archive on disk ------------------------------------------------------
+
+class ShellBackupArchive : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(root_.isValid()); }
+
+    QString Folder() const { return root_.path(); }
+    QString In(const QString& name) const { return root_.filePath(name); }
+    QByteArray Index() const { return Read(BackupIndexPath(Folder())); }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        ASSERT_TRUE(WriteFileAtomically(path, bytes, nullptr));
+    }
+    QStringList Entries() const {
+        return QDir(Folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    }
+    // Appends as the window does: after a listing, with its last number.
+    int Append(const QString& note, const QString& text) {
+        BackupListing listing = LoadBackupList(Folder());
+        EXPECT_TRUE(listing.ok) << listing.error.toStdString();
+        BackupResult r = AppendBackup(Folder(), listing.lastNumber, kWhen, note, text);
+        EXPECT_EQ(r.status, BackupStatus::Done) << r.error.toStdString();
+        return r.number;
+    }
+    static bool Yes(const BackupRecord&) { return true; }
+
+    QTemporaryDir root_;
+};
+
+TEST_F(ShellBackupArchive, FirstBackupInAnEmptyFolder) {
+    BackupListing listing = LoadBackupList(Folder());
+    ASSERT_TRUE(listing.ok);
+    EXPECT_TRUE(listing.lines.isEmpty());
+    EXPECT_EQ(listing.lastNumber, 0);
+    EXPECT_EQ(Index(), "");  // created, empty
+
+    const QString text = QString::fromUtf8("REM perch\xC3\xA8\r\nEND");
+    BackupResult r = AppendBackup(Folder(), 0, kWhen, "prima", text);
+    ASSERT_EQ(r.status, BackupStatus::Done);
+    EXPECT_EQ(r.number, 1);
+    EXPECT_EQ(Index(), Record(kDate, "prima", "1"));
+    EXPECT_EQ(Read(In("Tavolux0001.txt")), "REM perch\xC3\xA8\r\nEND");  // no line end added
+    QString back;
+    ASSERT_EQ(ReadBackupCopy(Folder(), 1, &back).status, BackupStatus::Done);
+    EXPECT_EQ(back, text);
+}
+
+TEST_F(ShellBackupArchive, ThreeBackupsTheMiddleOneDeleted) {
+    for (const char* note : {"uno", "due", "tre"}) Append(note, note);
+    int asked = 0;
+    BackupResult r = DeleteBackup(Folder(), 2, [&](const BackupRecord& record) {
+        ++asked;
+        EXPECT_EQ(record.BackupNote.trimmed(), "due");
+        return true;
+    });
+    EXPECT_EQ(r.status, BackupStatus::Done);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(QFile::exists(In("Tavolux0002.txt")));
+
+    BackupListing listing = LoadBackupList(Folder());
+    EXPECT_EQ(listing.lines,
+              QStringList({"05/03/2024 | 14:07 | tre                             | 3   ",
+                           "05/03/2024 | 14:07 | uno                             | 1   "}));
+    EXPECT_EQ(listing.lastNumber, 3);
+    EXPECT_EQ(Append("quattro", "4"), 4);
+    EXPECT_EQ(Index(), Record(kDate, "uno", "1") + Record(kGone, "due", "2") +
+                           Record(kDate, "tre", "3") + Record(kDate, "quattro", "4"));
+}
+
+TEST_F(ShellBackupArchive, AllDeletedThenANewBackup) {
+    Append("uno", "1");
+    Append("due", "2");
+    for (int n : {1, 2}) {
+        EXPECT_EQ(DeleteBackup(Folder(), n, Yes).status, BackupStatus::Done);
+        LoadBackupList(Folder());
+    }
+    EXPECT_FALSE(QFile::exists(BackupIndexPath(Folder())));  // the last listing removed it
+    // Before the next listing the numbering goes on...
+    BackupResult r = AppendBackup(Folder(), 2, kWhen, "tre", "3");
+    EXPECT_EQ(r.number, 3);
+    EXPECT_EQ(Index(), Record(kDate, "tre", "3"));
+    // ...after it, with the index gone again, it starts at 1.
+    ASSERT_EQ(DeleteBackup(Folder(), 3, Yes).status, BackupStatus::Done);
+    EXPECT_EQ(LoadBackupList(Folder()).lastNumber, 3);
+    EXPECT_EQ(Append("di nuovo", "1"), 1);
+}
+
+TEST_F(ShellBackupArchive, DamagedIndexIsReadByWholeRecords) {
+    const QByteArray fragment = "01/01/202000:00frammento";  // 24 bytes
+    Write(BackupIndexPath(Folder()),
+          Record(kDate, "a", "9E99") + Record(kDate, "b", "x") + QByteArray(20, 'z'));
+    BackupListing listing = LoadBackupList(Folder());
+    ASSERT_TRUE(listing.ok);
+    ASSERT_EQ(listing.lines.size(), 2);
+    EXPECT_TRUE(listing.lines[0].startsWith("05/03/2024 | 14:07 | b"));
+    EXPECT_EQ(listing.lastNumber, 9);  // "9E99" is 9, not a huge number
+    BackupResult r = AppendBackup(Folder(), listing.lastNumber, kWhen, "c", "c");
+    EXPECT_EQ(r.number, 10);
+    EXPECT_EQ(Index(), Record(kDate, "a", "9E99") + Record(kDate, "b", "x") +
+                           Record(kDate, "c", "10"));  // the fragment is dropped
+
+    // A fragment alone holds no record.
+    Write(BackupIndexPath(Folder()), fragment);
+    listing = LoadBackupList(Folder());
+    EXPECT_TRUE(listing.lines.isEmpty());
+    EXPECT_EQ(listing.lastNumber, 0);
+    EXPECT_TRUE(QFile::exists(BackupIndexPath(Folder())));
+}
+
+TEST_F(ShellBackupArchive, NoBackupPast9999) {
+    const QByteArray full = Record(kGone, "vecchio", "1") + Record(kDate, "ultimo", "9999");
+    Write(BackupIndexPath(Folder()), full);
+    for (int last : {0, 9999}) {
+        BackupResult r = AppendBackup(Folder(), last, kWhen, "troppo", "x");
+        EXPECT_EQ(r.status, BackupStatus::ArchiveFull);
+    }
+    EXPECT_EQ(Index(), full);
+    EXPECT_EQ(Entries(), QStringList{"ArchivioGenerale.Txt"});
+
+    // 9999 taken by a file of the user's: no number is left either.
+    Write(BackupIndexPath(Folder()), Record(kDate, "quasi", "9998"));
+    Write(In("Tavolux9999.txt"), "mio");
+    EXPECT_EQ(AppendBackup(Folder(), 9998, kWhen, "x", "x").status, BackupStatus::ArchiveFull);
+    EXPECT_EQ(Read(In("Tavolux9999.txt")), "mio");
+    EXPECT_EQ(Index(), Record(kDate, "quasi", "9998"));
+}
+
+TEST_F(ShellBackupArchive, AnExistingFileIsNeverReplaced) {
+    Write(In("Tavolux0001.txt"), "una copia rimasta");
+    ASSERT_TRUE(QDir().mkdir(In("Tavolux0002.txt")));
+    ASSERT_TRUE(QFile::link(In("altrove/x"), In("Tavolux0003.txt")));  // leads nowhere
+    EXPECT_EQ(Append("nuovo", "nuovo"), 4);
+    EXPECT_EQ(Read(In("Tavolux0001.txt")), "una copia rimasta");
+    EXPECT_EQ(Read(In("Tavolux0004.txt")), "nuovo");
+    EXPECT_FALSE(QFile::exists(In("altrove")));
+    EXPECT_EQ(Index(), Record(kDate, "nuovo", "4"));
+}
+
+TEST_F(ShellBackupArchive, TheNumberFollowsTheIndexToo) {
+    // Another program appended after our listing.
+    Write(BackupIndexPath(Folder()), Record(kDate, "a", "1") + Record(kDate, "b", "5"));
+    EXPECT_EQ(AppendBackup(Folder(), 1, kWhen, "c", "c").number, 6);
+}
+
+TEST_F(ShellBackupArchive, DeletingOneAsksForEachRecordOfItsNumber) {
+    // A damaged index that holds number 5 twice: No for the first, Yes for the second.
+    const QByteArray index =
+        Record(kDate, "primo", "5") + Record(kGone, "via", "5") + Record(kDate, "secondo", "5");
+    Write(BackupIndexPath(Folder()), index);
+    Write(In("Tavolux0005.txt"), "5");
+    QStringList asked;
+    auto answers = [&](const BackupRecord& r) {
+        asked << r.BackupNote.trimmed();
+        return asked.size() == 2;
+    };
+    EXPECT_EQ(DeleteBackup(Folder(), 5, answers).status, BackupStatus::Done);
+    EXPECT_EQ(asked, QStringList({"primo", "secondo"}));
+    EXPECT_EQ(Index(), Record(kDate, "primo", "5") + Record(kGone, "via", "5") +
+                           Record(kGone, "secondo", "5"));
+
+    // No to everything, or a number nobody has: nothing changes.
+    Write(BackupIndexPath(Folder()), index);
+    Write(In("Tavolux0005.txt"), "5");
+    for (int number : {5, 6, 0}) {
+        BackupResult r = DeleteBackup(Folder(), number, [](const BackupRecord&) { return false; });
+        EXPECT_EQ(r.status, BackupStatus::NothingDone);
+    }
+    EXPECT_EQ(Index(), index);
+    EXPECT_EQ(Read(In("Tavolux0005.txt")), "5");
+}
+
+TEST_F(ShellBackupArchive, DeletingTheWholeArchive) {
+    int asked = 0;
+    auto yes = [&] { return ++asked, true; };
+    // Nothing to delete: nobody is asked.
+    EXPECT_EQ(DeleteAllBackups(Folder(), yes).status, BackupStatus::NothingDone);
+    LoadBackupList(Folder());
+    EXPECT_EQ(DeleteAllBackups(Folder(), yes).status, BackupStatus::NothingDone);
+    EXPECT_EQ(asked, 0);
+
+    for (const char* note : {"uno", "due", "tre"}) Append(note, note);
+    const QByteArray index = Index();
+    EXPECT_EQ(DeleteAllBackups(Folder(), [] { return false; }).status, BackupStatus::NothingDone);
+    EXPECT_EQ(Index(), index);
+    EXPECT_EQ(Entries().size(), 4);
+
+    QFile::remove(In("Tavolux0003.txt"));  // removed by hand: nothing to delete
+    EXPECT_EQ(DeleteAllBackups(Folder(), yes).status, BackupStatus::Done);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+// ---- Failures, as they happen to root too ----------------------------------------
+
+TEST_F(ShellBackupArchive, FolderRemovedAfterTheListing) {
+    const QString folder = In("archivio");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(LoadBackupList(folder).ok);
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+
+    BackupResult r = AppendBackup(folder, 0, kWhen, "nota", "testo");
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_FALSE(r.error.isEmpty());
+    QString text = "pane";
+    r = ReadBackupCopy(folder, 1, &text);
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(text, "pane");
+    EXPECT_EQ(DeleteBackup(folder, 1, Yes).status, BackupStatus::NothingDone);
+    EXPECT_EQ(DeleteAllBackups(folder, [] { return true; }).status, BackupStatus::NothingDone);
+    BackupListing listing = LoadBackupList(folder);
+    EXPECT_FALSE(listing.ok);
+    EXPECT_FALSE(listing.error.isEmpty());
+    EXPECT_FALSE(QFile::exists(folder));
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(ShellBackupArchive, FolderInPlaceOfTheIndex) {
+    Write(In("Tavolux0001.txt"), "1");
+    ASSERT_TRUE(QDir().mkdir(BackupIndexPath(Folder())));
+    BackupListing listing = LoadBackupList(Folder());
+    EXPECT_FALSE(listing.ok);
+    EXPECT_FALSE(listing.error.isEmpty());
+
+    BackupResult r = AppendBackup(Folder(), 0, kWhen, "nota", "testo");
+    EXPECT_EQ(r.status, BackupStatus::IndexUnreadable);
+    EXPECT_FALSE(r.error.isEmpty());
+    bool asked = false;
+    EXPECT_EQ(DeleteBackup(Folder(), 1, [&](const BackupRecord&) { return asked = true; }).status,
+              BackupStatus::IndexUnreadable);
+    EXPECT_EQ(DeleteAllBackups(Folder(), [&] { return asked = true; }).status,
+              BackupStatus::IndexUnreadable);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(Entries(), QStringList({"ArchivioGenerale.Txt", "Tavolux0001.txt"}));
+}
+
+TEST_F(ShellBackupArchive, FolderInPlaceOfACopy) {
+    for (const char* note : {"uno", "due", "tre"}) Append(note, note);
+    ASSERT_TRUE(QFile::remove(In("Tavolux0002.txt")));
+    ASSERT_TRUE(QDir().mkdir(In("Tavolux0002.txt")));
+
+    QString text;
+    BackupResult r = ReadBackupCopy(Folder(), 2, &text);
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_FALSE(r.error.isEmpty());
+
+    // The whole archive: that copy stays, its record live, the others go.
+    r = DeleteAllBackups(Folder(), [] { return true; });
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_TRUE(r.error.startsWith("Tavolux0002.txt: ")) << r.error.toStdString();
+    EXPECT_EQ(Index(),
+              Record(kGone, "uno", "1") + Record(kDate, "due", "2") + Record(kGone, "tre", "3"));
+    EXPECT_EQ(Entries(), QStringList({"ArchivioGenerale.Txt", "Tavolux0002.txt"}));
+    EXPECT_EQ(LoadBackupList(Folder()).lines.size(), 1);
+
+    // That one backup: its record is marked, the failure reported.
+    r = DeleteBackup(Folder(), 2, Yes);
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(Index(),
+              Record(kGone, "uno", "1") + Record(kGone, "due", "2") + Record(kGone, "tre", "3"));
+    EXPECT_TRUE(QFileInfo(In("Tavolux0002.txt")).isDir());
+}
+
+TEST_F(ShellBackupArchive, AnIndexThatCannotBeWrittenTakesTheCopyBack) {
+    Write(In("Tavolux0001.txt"), "1");
+    // The index is a link into a folder that is not there.
+    ASSERT_TRUE(QFile::link(In("sparita/ArchivioGenerale.Txt"), BackupIndexPath(Folder())));
+    BackupResult r = AppendBackup(Folder(), 0, kWhen, "nota", "testo");
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(Entries(), QStringList({"ArchivioGenerale.Txt", "Tavolux0001.txt"}));
+    EXPECT_EQ(Read(In("Tavolux0001.txt")), "1");
+}
+
+TEST_F(ShellBackupArchive, AFailedMarkDeletesNoCopy) {
+    Append("uno", "1");
+    const QString index = BackupIndexPath(Folder());
+    // Between the question and the write the index turns into a folder.
+    BackupResult r = DeleteBackup(Folder(), 1, [&](const BackupRecord&) {
+        QFile::remove(index);
+        return QDir().mkdir(index);
+    });
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(Read(In("Tavolux0001.txt")), "1");
+}
+
+TEST_F(ShellBackupArchive, NoFolderWritesNothing) {
+    QDir::setCurrent(Folder());
+    BackupListing listing = LoadBackupList("");
+    EXPECT_FALSE(listing.ok);
+    EXPECT_EQ(listing.error, "nessuna directory di lavoro disponibile");
+    EXPECT_EQ(AppendBackup("", 0, kWhen, "n", "t").status, BackupStatus::Failed);
+    QString text;
+    EXPECT_EQ(ReadBackupCopy("", 1, &text).status, BackupStatus::Failed);
+    EXPECT_NE(DeleteBackup("", 1, Yes).status, BackupStatus::Done);
+    EXPECT_NE(DeleteAllBackups("", [] { return true; }).status, BackupStatus::Done);
+    QString error;
+    EXPECT_FALSE(OpenBackupIndex("", &error));
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+}  // namespace
+}  // namespace tavolux::shell
