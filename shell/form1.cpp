@@ -11,6 +11,7 @@
 #include "equates.h"
 #include "file_names.h"
 #include "form_select_file.h"
+#include "help_windows.h"
 #include "layout.h"
 #include "modal.h"
 #include "my_msg_box.h"
@@ -162,8 +163,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     connect(Command9, &QPushButton::clicked, this, &Form1::Form1_Command9_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Form1_Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form1::Form1_Command12_Click);
+    connect(Command4, &QPushButton::clicked, this, &help::ShowHelpViewer);
     // Their windows are not part of the program yet.
-    for (QPushButton* later : {Command4, Command10, ProgTMR0, Command14, Command13}) {
+    for (QPushButton* later : {Command10, ProgTMR0, Command14, Command13}) {
         connect(later, &QPushButton::clicked, this, &Form1::NotAvailableYet);
     }
 
