@@ -98,8 +98,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tavolux Help"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight));
     if (QWidget* main = Globals().MainWindow) setWindowIcon(main->windowIcon());
     setAutoFillBackground(true);
@@ -124,6 +123,8 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     List1->setGeometry(TwipsToPixels(600, 1680, 3135, 5160));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long entries are cut,
+    List1->setTextElideMode(Qt::ElideNone);                       // with no "..." added
     shell::SetForeColor(List1, kBlue);
     shell::SetBackColor(List1, kListBack);
     List1->viewport()->setMouseTracking(true);
@@ -222,14 +223,15 @@ void Form4::Form4_Text1_DblClick() {
     QString error = QStringLiteral("nessuna cartella di lavoro in cui scrivere.");
     if (path.isEmpty() ||
         !shell::WriteFileAtomically(path, QByteArray::fromStdString(text), &error)) {
-        shell::ShowMessage(kExportFailed + error);
+        shell::ShowMessage(kExportFailed + error, this);
         return;
     }
 
     for (int row = 0; row < List1->count(); ++row) {
         if (!IsBlankEntry(List1->item(row)->text())) List1->setCurrentRow(row);
     }
-    shell::ShowMessage(QStringLiteral("E' stato creato il file ") + QDir::toNativeSeparators(path));
+    shell::ShowMessage(QStringLiteral("E' stato creato il file ") + QDir::toNativeSeparators(path),
+                       this);
 }
 
 void Form4::CloseWhenAppClosing() {
