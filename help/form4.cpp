@@ -114,7 +114,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     shell::SetForeColor(Label1, kBlue);
     shell::SetBackColor(Label1, kWindowBack);
     Label1->setCursor(Qt::PointingHandCursor);
-    Label1->setAttribute(Qt::WA_NoMousePropagation);  // its movements leave the viewer open
+    Label1->setAttribute(Qt::WA_NoMousePropagation);  // its mouse events stay its own
     Label1->installEventFilter(this);
 
     List1 = new QListWidget(this);
