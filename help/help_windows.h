@@ -3,6 +3,10 @@
 
 namespace tavolux::help {
 
+// The help viewer, shown without blocking: made on the first call and again
+// after it was closed; while it is open it is only brought to the front.
+void ShowHelpViewer();
+
 // The WAIT calculator, shown without blocking; when it is already open it is
 // only brought to the front. Returns at once.
 void ShowWaitCalculator();

@@ -16,6 +16,7 @@
 #include "form7.h"
 #include "form8.h"
 #include "form_select_file.h"
+#include "help_windows.h"
 #include "layout.h"
 #include "modal.h"
 #include "my_msg_box.h"
@@ -167,14 +168,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     connect(Command9, &QPushButton::clicked, this, &Form1::Form1_Command9_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Form1_Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form1::Form1_Command12_Click);
+    connect(Command4, &QPushButton::clicked, this, &help::ShowHelpViewer);
     connect(Command10, &QPushButton::clicked, this, &Form1::Form1_Command10_Click);
     connect(ProgTMR0, &QPushButton::clicked, this, &Form1::Form1_ProgTMR0_Click);
     connect(Command13, &QPushButton::clicked, this, &Form1::Form1_Command13_Click);
     connect(Command14, &QPushButton::clicked, this, &Form1::Form1_Command14_Click);
-    // Its window is not part of the program yet.
-    for (QPushButton* later : {Command4}) {
-        connect(later, &QPushButton::clicked, this, &Form1::NotAvailableYet);
-    }
 
     Globals().MainWindow = this;
     Globals().PanesToDim = {TextBasic, TextASM};
@@ -297,10 +295,6 @@ void Form1::ShowPaneSettings() {
     Form3 dialog(this);
     connect(&dialog, &Form3::EditorSettingsChanged, this, &Form1::ApplyEditorSettings);
     RunModal(dialog);
-}
-
-void Form1::NotAvailableYet() {
-    ShowMessage(QStringLiteral("Funzione non ancora disponibile in questa versione."));
 }
 
 // ---- Translate -------------------------------------------------------------

@@ -95,7 +95,6 @@ class Form1 : public QWidget {
     QString ChooseFile(const QString& title, const QString& proposed);
     void PrintPane(QPlainTextEdit* pane);
     void ShowPaneSettings();
-    void NotAvailableYet();
     PaneLook LookOf(const QPlainTextEdit* pane) const;
 
     Translator translator_;

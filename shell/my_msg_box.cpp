@@ -87,7 +87,7 @@ void MyMsgBox::mouseMoveEvent(QMouseEvent* event) {
     QDialog::mouseMoveEvent(event);
 }
 
-void ShowMessage(const QString& text) {
+void ShowMessage(const QString& text, QWidget* owner) {
     ShellGlobals& g = Globals();
     const int dim = Rgb(70, 70, 70);
     // The panes as they are now, each given back its colour afterwards.
@@ -100,7 +100,7 @@ void ShowMessage(const QString& text) {
     if (Seams::Enabled()) {
         Seams::RecordMessage(text);
     } else {
-        MyMsgBox box(g.MainWindow);
+        MyMsgBox box(owner ? owner : g.MainWindow.data());
         box.SetMessage(text);
         box.exec();
     }

@@ -38,6 +38,8 @@ class MyMsgBox : public QDialog {
 
 inline constexpr int kMessageIdleTicks = 15;
 
-void ShowMessage(const QString& text);
+// The window stands over `owner` (by default the main window), so a window
+// that reports something is not hidden behind the main window.
+void ShowMessage(const QString& text, QWidget* owner = nullptr);
 
 }  // namespace tavolux::shell

@@ -4,7 +4,87 @@
 namespace tavolux::help {
 
 const std::vector<TopicText>& GeneralTopics() {
-    static const std::vector<TopicText> topics;
+    static const std::vector<TopicText> topics = {
+        {"ShowTopicMicro",
+         {
+             "Questo tipo di integrato, prodotto dalla Microchip, è particolarmente semplice da "
+             "usare e allo stesso tempo molto potente in applicazioni di controllo di complessità "
+             "medio-bassa.",
+             "",
+             "Il micro può essere visto come una scatola nera le cui linee (i suoi piedini) si "
+             "configurano facilmente come ingressi o uscite digitali.",
+             "",
+             "In quest'ottica il programma è uno strumento per programmare il micro con facilità: "
+             "fornisce un listato assembly che il programmatore può modificare secondo le proprie "
+             "esigenze.",
+             "",
+             "Per questo il programma non va considerato un compilatore, ma un traduttore che "
+             "fornisce un listato assembly.",
+             "",
+             "Il linguaggio si può chiamare BASIC perché usa tutti i costrutti di base del BASIC.",
+             "",
+             "Il programma nasce dalle difficoltà che gli studenti incontrano nella programmazione "
+             "a basso livello (assembly) e vuole facilitare questo lavoro e lo studio del micro.",
+             "",
+             "Con il programma uno studente, conoscendo solo pochi concetti di base sul "
+             "funzionamento del micro, può essere subito produttivo sul PIC16F84A.",
+             "",
+             "L'assemblaggio del sorgente e la scrittura del programma assemblato nel micro sono "
+             "lasciati a programmi specifici che si trovano in rete, primo fra tutti l'assembler "
+             "che la Microchip fornisce gratuitamente.",
+         }},
+        {"ShowTopicArithmetic",
+         {
+             "Tutte le costanti numeriche sono a 8 bit.",
+             "Le operazioni di somma e sottrazione lavorano su operandi a 8 bit.",
+             "Di norma non sono ammessi livelli di parentesi: solo le espressioni logiche possono "
+             "usare le parentesi, che possono entrare in conflitto con gli interrupt; è quindi "
+             "meglio evitare i livelli di parentesi.",
+             "",
+             "Funzione AND : X = Y AND Z ",
+             "Funzione OR  : X = Y OR Z  ",
+             "Funzione NOT : X = NOT(Y)  ",
+             "Funzione XOR : X = Y XOR Z ",
+             "",
+             "Solo la funzione NOT richiede le parentesi.",
+             "Con le parentesi si possono costruire espressioni più complesse, ad esempio:",
+             "X = NOT( ( Y AND Z ) OR ( Z AND W ) )",
+             "Più livelli di parentesi creano facilmente conflitti con gli interrupt.",
+             "",
+             "Sono accettate le seguenti notazioni numeriche: ",
+             " a) Notazione decimale consueta. Esempio X = 28",
+             " b) Notazione binaria. Esempio: X = B'011101'",
+             " c) Notazione esadecimale. Esempio X = 0x4A  ",
+             "",
+             "*** ATTENZIONE ***",
+             " - Il programma crea variabili dinamiche il cui nome",
+             "   inizia con W#.",
+             " - Tutte le variabili hanno visibilità globale: fare attenzione",
+             "   a evitare conflitti tra variabili quando si usano gli interrupt",
+             "   e quando si annidano le subroutine (CALL che chiamano altre CALL).",
+             " - Per personalizzare alcuni parametri del programma fare click",
+             "   sul tasto 'BAS' o 'ASM'.",
+             " - Le variabili BYTE sono a 8 bit senza segno (0/255); le costanti",
+             "   numeriche negative sono in complemento a due.",
+             " ",
+         }},
+        {"ShowTopicThanks",
+         {
+             "Un grazie a tutti gli studenti e agli insegnanti che, con le loro prove",
+             "e i loro suggerimenti, hanno aiutato a migliorare il programma.",
+         }},
+        {"ShowTopicOscRC",
+         {
+             "",
+             "Per applicazioni che non richiedono una grande precisione",
+             "nei tempi, al posto del quarzo XTAL si può usare una rete RC:",
+             "una resistenza maggiore di 5 KOhm collega il pin OSC1 ai +5 Volt",
+             "dell'alimentazione e un condensatore maggiore di 20 pF collega",
+             "il pin OSC1 a massa GND. Sul pin OSC2 è allora presente un",
+             "segnale di frequenza 1/RC.",
+             "",
+         }},
+    };
     return topics;
 }
 

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextCursor>
 
 #include "my_msg_box.h"
@@ -86,14 +87,25 @@ TEST_F(WindowForm1, ProbeWordShowsTheTestButton) {
     }
 }
 
-TEST_F(WindowForm1, LaterWindowsSayTheyAreNotAvailableYet) {
+TEST_F(WindowForm1, EveryButtonOpensItsWindow) {
     Form1& f = Start({"PROBE"});
-    for (QPushButton* b : {f.Command4}) {
-        Seams::messages.clear();
-        b->click();
-        ASSERT_EQ(Seams::messages.size(), 1) << b->objectName().toStdString();
-        EXPECT_TRUE(Seams::messages[0].contains("non ancora disponibile"));
+    struct Case {
+        QWidget* control;
+        const char* window;
+    };
+    const Case cases[] = {{f.Label2, "Form3"},   {f.Label1, "Form3"},    {f.Command10, "Form5"},
+                          {f.ProgTMR0, "Form6"}, {f.Command13, "Form7"}, {f.Command14, "Form8"}};
+    for (const Case& c : cases) {
+        Seams::windows.clear();
+        Seams::OnNextWindow([](QDialog&) {});
+        if (auto* button = qobject_cast<QPushButton*>(c.control)) {
+            button->click();
+        } else {
+            QTest::mouseClick(c.control, Qt::LeftButton);
+        }
+        EXPECT_EQ(Seams::windows, QStringList{c.window}) << c.window;
     }
+    EXPECT_TRUE(Seams::messages.isEmpty()) << Seams::messages.join('|').toStdString();
 }
 
 TEST_F(WindowForm1, BoldPanesStayBoldAtStartAndAfterAMessage) {

@@ -1,0 +1,294 @@
+#include "form4.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QTextCursor>
+#include <algorithm>
+#include <string_view>
+
+#include "help_list.h"
+#include "help_windows.h"
+#include "layout.h"
+#include "modal.h"
+#include "my_msg_box.h"
+#include "numbers.h"
+#include "platform.h"
+#include "shell_state.h"
+#include "text_files.h"
+#include "widget_colors.h"
+
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(tavolux_help);
+}
+
+namespace tavolux::help {
+
+using shell::Globals;
+using shell::TwipsToPixels;
+
+namespace {
+
+// Design values (&HBBGGRR colours, twips).
+constexpr int kWindowBack = 0xC0FFC0;
+constexpr int kBlue = 0xFF0000;
+constexpr int kListBack = 0xFFFFF0;
+constexpr double kWindowWidth = 14265, kWindowHeight = 7440;
+constexpr double kFrameLeft = 240, kFrameTop = 240, kFrameRight = 13920, kFrameBottom = 7080;
+
+const QString kExportQuestion = QStringLiteral("Invio su file una copia dell'Help? ");
+const QString kExportFailed = QStringLiteral("Impossibile scrive l'Help su file. Errore: ");
+
+QFont MakeFont(const char* family, double points, bool bold, bool italic) {
+    QFont font(QString::fromLatin1(family));
+    if (QByteArrayView(family) == "Courier New") font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// A line of the frame, one pixel wide, in the window's text colour.
+QFrame* MakeLine(QWidget* parent, const char* name, double x1, double y1, double x2, double y2) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    const int left = TwipsToPixels(x1), top = TwipsToPixels(y1);
+    line->setGeometry(left, top, TwipsToPixels(x2) - left + 1, TwipsToPixels(y2) - top + 1);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
+    line->setPalette(palette);
+    return line;
+}
+
+std::string_view View(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<size_t>(bytes.size())};
+}
+
+bool IsBlankEntry(const QString& item) {
+    return item.trimmed().isEmpty();
+}
+
+// The run-time values of the topics; the settings file's path only when
+// `withConfigPath`, as finding it probes the working folder.
+HelpContext CurrentContext(bool withConfigPath) {
+    const shell::ShellGlobals& g = Globals();
+    HelpContext c;
+    c.VersionDate = g.VersionDate.toStdString();
+    c.UpdateNote1 = g.UpdateNote1.toStdString();
+    c.UpdateNote2 = g.UpdateNote2.toStdString();
+    c.UpdateNote3 = g.UpdateNote3.toStdString();
+    c.UpdateNote4 = g.UpdateNote4.toStdString();
+    c.UpdateNote5 = g.UpdateNote5.toStdString();
+    if (withConfigPath) c.ConfigFilePath = shell::GetConfigFilePath().toStdString();
+    return c;
+}
+
+}  // namespace
+
+Form4::Form4(QWidget* parent) : QWidget(parent) {
+    InitHelpResources();
+    setObjectName(QStringLiteral("Form4"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tavolux Help"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight));
+    if (QWidget* main = Globals().MainWindow) setWindowIcon(main->windowIcon());
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, shell::BgrToQColor(kWindowBack));
+    setPalette(palette);
+    setMouseTracking(true);
+
+    Label1 = new QLabel(QStringLiteral("Tavolux Help"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(MakeFont("Times New Roman", 26.25, true, false));
+    Label1->setGeometry(TwipsToPixels(600, 720, 3255, 735));
+    shell::SetForeColor(Label1, kBlue);
+    shell::SetBackColor(Label1, kWindowBack);
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label1->setAttribute(Qt::WA_NoMousePropagation);  // its mouse events stay its own
+    Label1->installEventFilter(this);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(MakeFont("Courier New", 12, true, false));
+    List1->setGeometry(TwipsToPixels(600, 1680, 3135, 5160));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setSortingEnabled(false);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long entries are cut,
+    List1->setTextElideMode(Qt::ElideNone);                       // with no "..." added
+    shell::SetForeColor(List1, kBlue);
+    shell::SetBackColor(List1, kListBack);
+    List1->viewport()->setMouseTracking(true);
+    List1->viewport()->installEventFilter(this);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(MakeFont("Courier New", 12, false, true));
+    Text1->setGeometry(TwipsToPixels(3960, 600, 9495, 6255));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    shell::SetBackColor(Text1, kWindowBack);
+    Text1->viewport()->setMouseTracking(true);
+    Text1->viewport()->installEventFilter(this);
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(TwipsToPixels(6240, 1200, 5295, 5580));
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/tavolux/pinout.png")));
+    Picture1->setAutoFillBackground(true);
+    Picture1->setAttribute(Qt::WA_NoMousePropagation);  // a click on it does nothing
+    Picture1->raise();
+    Picture1->hide();
+
+    Line1 = MakeLine(this, "Line1", kFrameLeft, kFrameTop, kFrameRight, kFrameTop);
+    Line2 = MakeLine(this, "Line2", kFrameLeft, kFrameBottom, kFrameRight, kFrameBottom);
+    Line3 = MakeLine(this, "Line3", kFrameRight, kFrameTop, kFrameRight, kFrameBottom);
+    Line4 = MakeLine(this, "Line4", kFrameLeft, kFrameTop, kFrameLeft, kFrameBottom);
+
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Form4::Form4_List1_Click);
+    Form4_Form_Load();
+}
+
+void Form4::Form4_Form_Load() {
+    ShowInstructions();
+    for (std::string_view item : HelpListItems()) {
+        List1->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    }
+}
+
+QString Form4::Text() const {
+    return shell::FromPaneText(Text1->toPlainText());
+}
+
+void Form4::AppendHelpLine(const QString& line) {
+    QTextCursor end(Text1->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(shell::ToPaneText(line + QStringLiteral("\r\n")));
+}
+
+void Form4::ShowInstructions() {
+    const std::string_view text = HelpInstructions();
+    Text1->setPlainText(
+        shell::ToPaneText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+}
+
+void Form4::Form4_List1_Click() {
+    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+    if (chosen.isEmpty()) return;
+    const QByteArray item = chosen.first()->text().toUtf8();
+
+    Text1->setPlainText(QStringLiteral("\n"));  // one empty line above the topic
+    Picture1->hide();
+    const HelpDispatch dispatch = DispatchHelpItem(View(item));
+    if (dispatch.showPicture) {
+        Picture1->show();
+        return;
+    }
+    const auto& procedures = dispatch.procedures;
+    const HelpContext context = CurrentContext(
+        std::find(procedures.begin(), procedures.end(), "ShowTopicWorkspace") != procedures.end());
+    for (std::string_view procedure : procedures) {
+        if (procedure == kShowWaitCalculator) {
+            ShowWaitCalculator();
+            continue;
+        }
+        for (const std::string& line : TopicLines(procedure, context)) {
+            AppendHelpLine(QString::fromStdString(line));
+        }
+    }
+    if (Text() == QStringLiteral("\r\n")) ShowInstructions();
+}
+
+// The file holds what every entry shows (BuildHelpExport); it is written
+// whole or not at all, and no pending event runs meanwhile. Once it is
+// written, the list is gone through entry by entry as well, so the window
+// ends as the export leaves it: the last entry chosen and, from
+// "WAIT (Utility)", the WAIT calculator open.
+void Form4::Form4_Text1_DblClick() {
+    QPointer<Form4> alive(this);
+    if (!shell::AskYesNo(this, kExportQuestion) || !alive) return;
+
+    const QString path = shell::HelpExportPath();
+    const std::string text = BuildHelpExport(CurrentContext(true));
+    QString error = QStringLiteral("nessuna cartella di lavoro in cui scrivere.");
+    if (path.isEmpty() ||
+        !shell::WriteFileAtomically(path, QByteArray::fromStdString(text), &error)) {
+        shell::ShowMessage(kExportFailed + error, this);
+        return;
+    }
+
+    for (int row = 0; row < List1->count(); ++row) {
+        if (!IsBlankEntry(List1->item(row)->text())) List1->setCurrentRow(row);
+    }
+    shell::ShowMessage(QStringLiteral("E' stato creato il file ") + QDir::toNativeSeparators(path),
+                       this);
+}
+
+void Form4::CloseWhenAppClosing() {
+    if (Globals().Flag_AppClosing) close();
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+    const bool onList = watched == List1->viewport(), onText = watched == Text1->viewport();
+    switch (event->type()) {
+        case QEvent::MouseMove:
+            if (onList || onText) CloseWhenAppClosing();
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (onText && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                Form4_Text1_DblClick();
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (watched == Label1 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                Label1->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+                close();
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form4::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    CloseWhenAppClosing();
+}
+
+// A click on the window's own surface, outside the controls.
+void Form4::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        close();
+    }
+}
+
+void ShowHelpViewer() {
+    static QPointer<Form4> viewer;
+    // A closed viewer is only waiting to be deleted: a new one takes its place.
+    if (!viewer || viewer->isHidden()) {
+        viewer = new Form4;
+        const QWidget* main = Globals().MainWindow;
+        QScreen* screen =
+            main && main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+        if (screen) viewer->move(screen->availableGeometry().center() - viewer->rect().center());
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}
+
+}  // namespace tavolux::help
