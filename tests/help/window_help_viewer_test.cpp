@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "form4.h"
+#include "form9.h"
 #include "help_list.h"
 #include "help_windows.h"
 #include "numbers.h"
@@ -218,6 +219,34 @@ TEST_F(WindowHelpViewer, MouseMovementClosesItOnlyOnceTheMainWindowHasClosed) {
         EXPECT_EQ(viewer->isHidden(), c.closes) << c.over;
         delete viewer;
     }
+}
+
+TEST_F(WindowHelpViewer, WaitUtilityOpensOneCalculatorThatOutlivesTheViewer) {
+    Form4* v = Open();
+    ASSERT_NE(v, nullptr);
+    v->List1->setCurrentRow(51);  // "WAIT (Utility)"
+    QPointer<Form9> calculator = OpenWaitCalculator();
+    ASSERT_TRUE(calculator);
+    EXPECT_TRUE(calculator->isVisible());
+    EXPECT_EQ(v->Text(), ExpectedText("WAIT"));
+
+    // Chosen again: the same calculator, brought forward.
+    v->List1->setCurrentRow(50);
+    v->List1->setCurrentRow(51);
+    EXPECT_EQ(OpenWaitCalculator(), calculator.data());
+    int calculators = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Form9*>(w) && w->isVisible()) ++calculators;
+    }
+    EXPECT_EQ(calculators, 1);
+
+    v->close();
+    DeleteClosedWindows();
+    ASSERT_TRUE(calculator);
+    EXPECT_TRUE(calculator->isVisible());
+    calculator->close();
+    DeleteClosedWindows();
+    EXPECT_TRUE(calculator.isNull());
 }
 
 // ---- Export ------------------------------------------------------------------
