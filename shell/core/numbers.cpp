@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavolux::shell {
@@ -74,7 +75,15 @@ long long RoundHalfEven(double value) {
 
 QString FormatSingle(double value) {
     float single = static_cast<float>(value);
-    QString digits = QString::number(static_cast<double>(single), 'f', 7);
+    // A single holds seven significant digits; more decimals only show the
+    // binary fraction (9.1 would come out as 9.1000004).
+    const double magnitude = std::fabs(static_cast<double>(single));
+    int decimals = 7;
+    if (std::isfinite(magnitude) && magnitude >= 1) {
+        const int whole = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+        decimals = std::max(0, 7 - whole);
+    }
+    QString digits = QString::number(static_cast<double>(single), 'f', decimals);
     if (digits.contains(u'.')) {
         while (digits.endsWith(u'0')) digits.chop(1);
         if (digits.endsWith(u'.')) digits.chop(1);

@@ -21,8 +21,9 @@ quint32 ReadHexNumber(const QString& text);
 // Rounds to the nearest integer, halves to the even neighbour.
 long long RoundHalfEven(double value);
 
-// A single-precision value in decimal with a point and no trailing zeros,
-// preceded by a blank when not negative: " 14.25", " 10", "-2.5".
+// A single-precision value in decimal with a point, to seven significant
+// digits and no trailing zeros, preceded by a blank when not negative:
+// " 14.25", " 10", "-2.5", " 9.1".
 QString FormatSingle(double value);
 // An integer preceded by a blank when not negative: " 0", "-1".
 QString FormatInteger(long long value);

@@ -44,6 +44,11 @@ TEST(ShellNumbers, SettingsNumberForms) {
     EXPECT_EQ(FormatSingle(-2.5), "-2.5");
     EXPECT_EQ(FormatSingle(0), " 0");
     EXPECT_EQ(FormatSingle(9.75), " 9.75");
+    // Seven significant digits, as a single holds them: 9.1 is not 9.1000004.
+    EXPECT_EQ(FormatSingle(9.1), " 9.1");
+    EXPECT_EQ(FormatSingle(123.456), " 123.456");
+    EXPECT_EQ(FormatSingle(199.99), " 199.99");
+    EXPECT_EQ(FormatSingle(1.0 / 3), " 0.3333333");
     EXPECT_EQ(FormatInteger(0), " 0");
     EXPECT_EQ(FormatInteger(1), " 1");
     EXPECT_EQ(FormatInteger(-1), "-1");

@@ -194,7 +194,7 @@ TEST_F(WindowPaneSettings, EnterInASizeBoxKeepsAUsableSize) {
     const Case cases[] = {
         {4, "12", 12, "12"},     {4, "9,75", 9, "9"},      {5, "9.5", 9.5, "9,5"},
         {5, "", 14.25, "14,25"}, {5, "0", 14.25, "14,25"}, {4, "-3", 14.25, "14,25"},
-        {5, "500", 200, "200"},
+        {5, "500", 200, "200"},  {4, "9.1", 9.1, "9,1"},
     };
     for (const Case& c : cases) {
         QFile::remove(GetConfigFilePath());
@@ -210,6 +210,9 @@ TEST_F(WindowPaneSettings, EnterInASizeBoxKeepsAUsableSize) {
         Form1& again = Start();
         QPlainTextEdit* kept = c.index == 4 ? again.TextBasic : again.TextASM;
         EXPECT_DOUBLE_EQ(kept->font().pointSizeF(), c.size) << c.typed << " after a restart";
+        Open([&](Form3& d) {
+            EXPECT_EQ(d.Text1[c.index]->text(), c.shown) << c.typed << " after a restart";
+        });
     }
 }
 
