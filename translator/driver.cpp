@@ -61,6 +61,7 @@ void Translator::ResetRun() {
     S.NoInitTimer = 0;
     S.Flag_WaitDouble = false;
     S.DynVarPool = InitialPool();
+    S.DivRemainder.clear();
     S.CurrentStatement.clear();
     S.GotoTargets.clear();
 }
@@ -84,6 +85,7 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
         CollectDataArea();
         ExpandSelectCase();
         ResolveSubsAndCalls();
+        HoldDivideRemainder();
         SplitLogicalExpressions();
         if (S.Flag_Error) return;
 

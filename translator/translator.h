@@ -98,6 +98,10 @@ struct TranslatorState {
     int TempCounter = 0;
     std::string DynVarPool;  // character k has the code k while "W#D" k is free, 0 while taken
     int DynVarMax = 0;
+    // The byte the divide routine leaves the remainder in, held out of the
+    // pool for the whole run when the program reads it (DIV10R); empty
+    // otherwise.
+    std::string DivRemainder;
 
     // Error state.
     bool Flag_Error = false;
@@ -110,6 +114,14 @@ struct TranslatorState {
     std::string AsmText;    // the assembly text, or the error reports
     std::string CurrentFile;
     std::string Statistics;
+};
+
+// The divide routine's work bytes: the quotient, the dividend that becomes
+// the remainder, the shifted divisor.
+struct DivideBytes {
+    std::string quotient;
+    std::string remainder;
+    std::string divisor;
 };
 
 struct TranslationResult {
@@ -249,6 +261,9 @@ class Translator {
     void EmitLine(std::string_view line);
     void WriteDataTable();
     void WriteLibraryRoutines();
+    void HoldDivideRemainder();
+    DivideBytes TakeDivideBytes();
+    void ReturnDivideBytes(const DivideBytes& bytes);
 
     TranslatorState S;
     std::string decimalSeparator_ = ".";
