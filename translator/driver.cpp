@@ -1,7 +1,5 @@
 // The translation driver: one run, step by step.
 #include <algorithm>
-#include <functional>
-#include <map>
 #include <string_view>
 #include <unordered_set>
 
@@ -149,92 +147,6 @@ bool Translator::TranslateStatements() {
         if (line.empty() || StartsWith(line, "A>")) continue;
         TranslateStatement(k);
         if (S.Flag_Error) return false;
-    }
-    return true;
-}
-
-bool Translator::PairSubBlocks() {
-    int k = 1;
-    while (k <= NoInput()) {
-        if (StartsWith(Line(k), "END SUB")) {
-            S.CurrentStatement = Line(k);
-            ReportError("Struttura SUB...END SUB non bilanciata");
-            return false;
-        }
-        if (!StartsWith(Line(k), "SUB ")) {
-            ++k;
-            continue;
-        }
-        const int last = NoInput();
-        int end = 0;
-        for (int j = k + 1; j <= last; ++j) {
-            if (StartsWith(Line(j), "SUB ")) {
-                S.CurrentStatement = Line(k);
-                ReportError("Dichiarazione SUB non chiusa");
-                return false;
-            }
-            if (Line(j) == "END SUB") {
-                end = j;
-                break;
-            }
-        }
-        if (end == 0) {
-            S.CurrentStatement = Line(k);
-            ReportError("Struttura SUB...END SUB non bilanciata");
-            return false;
-        }
-        TranslateSubBlock(k, end);
-        if (S.Flag_Error) return false;
-        k = end + 1;
-    }
-    return true;
-}
-
-// The stack a chain of calls needs: the longest chain of call pairs, found
-// over all pairs. A chain that comes back to a subroutine already in it never
-// ends, and gets the same message as one that is too deep.
-bool Translator::CheckCallDepth() {
-    if (S.NoCALL() == 0) return true;
-    std::map<std::string, std::vector<std::string>> callees;
-    for (const std::string& pair : S.ArrayCALL) {
-        const int arrow = InStr(pair, "->");
-        if (arrow == 0) continue;
-        callees[Mid(pair, 1, arrow - 1)].push_back(Mid(pair, arrow + 2));
-    }
-    enum class Mark { kNew, kOpen, kDone };
-    std::map<std::string, Mark> mark;
-    std::map<std::string, int> longest;  // pairs in the longest chain from a name
-    bool cycle = false;
-    const std::function<int(const std::string&)> depthFrom = [&](const std::string& name) -> int {
-        Mark& m = mark[name];
-        if (m == Mark::kDone) return longest[name];
-        if (m == Mark::kOpen) {
-            cycle = true;
-            return 0;
-        }
-        m = Mark::kOpen;
-        int best = 0;
-        const auto it = callees.find(name);
-        if (it != callees.end()) {
-            for (const std::string& callee : it->second) {
-                best = std::max(best, 1 + depthFrom(callee));
-                if (cycle) break;
-            }
-        }
-        mark[name] = Mark::kDone;
-        longest[name] = best;
-        return best;
-    };
-    S.MaxCallDepth = 1;
-    for (const auto& entry : callees) {
-        S.MaxCallDepth = std::max(S.MaxCallDepth, depthFrom(entry.first));
-        if (cycle) break;
-    }
-    // The stack level is the chain plus the call into it from the main program.
-    if (cycle || S.MaxCallDepth + 1 > 6) {
-        S.CurrentStatement.clear();
-        ReportError("Superato il livello massimo di CALL a subroutine");
-        return false;
     }
     return true;
 }

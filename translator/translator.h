@@ -158,8 +158,6 @@ class Translator {
     void ResetRun();
     void HoistIfFunctions();
     bool TranslateStatements();
-    bool PairSubBlocks();
-    bool CheckCallDepth();
     bool PairForLoops();
     bool PairDoLoops();
     bool PairIfBlocks();
@@ -240,6 +238,8 @@ class Translator {
     void TranslateWrite(int k);
 
     // ---- block translators -----------------------------------------------
+    bool PairSubBlocks();                                        // subroutines.cpp
+    bool CheckCallDepth();                                       // subroutines.cpp
     void TranslateSubBlock(int header, int end);                 // subroutines.cpp
     void TranslateForNext(int forLine, int nextLine);            // for_loops.cpp
     void TranslateDoLoop(int doLine, int loopLine);              // do_loops.cpp
