@@ -9,6 +9,7 @@
 
 namespace tavolux {
 
+using text::BeginsWithWord;
 using text::Mid;
 using text::ReplaceFirst;
 using text::StartsWith;
@@ -81,6 +82,20 @@ void Translator::TranslateDoLoop(int doLine, int loopLine) {
         S.CurrentStatement = opening;
         ReportError("Impossibile risolvere il ciclo Do While...LOOP");
     }
+}
+
+// Each DO line with its LOOP line ("DO" and "LOOP" as whole words).
+bool Translator::PairDoLoops() {
+    static constexpr BlockMarkers kDoLoop = {
+        .opening = {BeginsWithWord, "DO"},
+        .closing = {BeginsWithWord, "LOOP"},
+        .unclaimed = {BeginsWithWord, "LOOP"},
+        .unclaimedMessage = "Struttura Do While...Loop non bilanciata, LOOP senza il DO.",
+        .unclosedMessage = "Struttura Do While....Loop non chiusa",
+    };
+    return PairBlocks(kDoLoop, [this](int doLine, int loopLine, int /*elseLine*/) {
+        TranslateDoLoop(doLine, loopLine);
+    });
 }
 
 }  // namespace tavolux

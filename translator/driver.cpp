@@ -8,9 +8,7 @@
 
 namespace tavolux {
 
-using text::BeginsWithWord;
 using text::InStr;
-using text::Mid;
 using text::StartsWith;
 
 namespace {
@@ -113,165 +111,12 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
     return result;
 }
 
-// Special functions in IF conditions are computed into a byte first:
-// "IF DIV10(X) THEN" becomes "W#D1 = DIV10(X)" and "IF W#D1 <> 0 THEN".
-void Translator::HoistIfFunctions() {
-    static const char* const kFunctions[] = {"DIV10(", "DIV10R(", "READ(", "GETDATA("};
-    for (int k = 1; k <= NoInput(); ++k) {
-        if (!StartsWith(Line(k), "IF ")) continue;
-        for (const char* function : kFunctions) {
-            const std::string statement = Line(k);
-            const int p = InStr(statement, function);
-            if (p == 0) continue;
-            const int open = p + static_cast<int>(std::char_traits<char>::length(function)) - 1;
-            int q = InStr(statement, ")", open + 1);
-            if (q == 0) q = static_cast<int>(statement.size());
-            if (!InsertLines(k, 1)) return;
-            const bool dynamic = function[0] == 'D';
-            const std::string t = dynamic ? NewDynamicVar() : std::string("W#VLTx");
-            const std::string call = Mid(statement, p, q - p + 1);
-            if (!text::ContainsAnyOf(statement, "=<>")) {
-                Line(k + 1) = "IF " + t + " <> 0 THEN";
-            } else {
-                Line(k + 1) = Mid(statement, 1, p - 1) + t + Mid(statement, q + 1);
-            }
-            Line(k) = t + " = " + call;
-            if (dynamic) FreeDynamicVar(t);
-        }
-    }
-}
-
 bool Translator::TranslateStatements() {
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         if (line.empty() || StartsWith(line, "A>")) continue;
         TranslateStatement(k);
         if (S.Flag_Error) return false;
-    }
-    return true;
-}
-
-bool Translator::PairForLoops() {
-    S.CurrentStatement.clear();
-    int pending = 0;
-    int k = 1;
-    while (k <= NoInput()) {
-        if (BeginsWithWord(Line(k), "NEXT")) {
-            ReportError("Struttura FOR...NEXT non bilanciata.");
-            return false;
-        }
-        if (!StartsWith(Line(k), "FOR ")) {
-            ++k;
-            continue;
-        }
-        S.CurrentStatement = Line(k);
-        pending = k;
-        const int last = NoInput();
-        bool paired = false;
-        for (int j = k + 1; j <= last; ++j) {
-            if (StartsWith(Line(j), "FOR ")) {
-                pending = j;
-            } else if (StartsWith(Line(j), "NEXT ")) {
-                const int forLine = pending;
-                TranslateForNext(forLine, j);
-                if (S.Flag_Error) return false;
-                // A pair left as it stands would be met again: leave it to the last check.
-                if (StartsWith(Line(forLine), "FOR ")) return true;
-                if (forLine == k) ++k;
-                pending = 0;
-                paired = true;
-                break;
-            }
-        }
-        if (!paired) ++k;
-    }
-    if (pending != 0) {
-        ReportError("Struttura FOR...NEXT non bilanciata");
-        return false;
-    }
-    return true;
-}
-
-bool Translator::PairDoLoops() {
-    S.CurrentStatement.clear();
-    int pending = 0;
-    int k = 1;
-    while (k <= NoInput()) {
-        if (BeginsWithWord(Line(k), "LOOP")) {
-            ReportError("Struttura Do While...Loop non bilanciata, LOOP senza il DO.");
-            return false;
-        }
-        if (!BeginsWithWord(Line(k), "DO")) {
-            ++k;
-            continue;
-        }
-        S.CurrentStatement = Line(k);
-        pending = k;
-        const int last = NoInput();
-        bool paired = false;
-        for (int j = k + 1; j <= last; ++j) {
-            if (BeginsWithWord(Line(j), "DO")) {
-                pending = j;
-            } else if (BeginsWithWord(Line(j), "LOOP")) {
-                const int doLine = pending;
-                TranslateDoLoop(doLine, j);
-                if (S.Flag_Error) return false;
-                if (BeginsWithWord(Line(doLine), "DO")) return true;  // left as it stands
-                if (doLine == k) ++k;
-                pending = 0;
-                paired = true;
-                break;
-            }
-        }
-        if (!paired) ++k;
-    }
-    if (pending != 0) {
-        ReportError("Struttura Do While....Loop non chiusa");
-        return false;
-    }
-    return true;
-}
-
-bool Translator::PairIfBlocks() {
-    S.CurrentStatement.clear();
-    int pending = 0;
-    int k = 1;
-    while (k <= NoInput()) {
-        if (StartsWith(Line(k), "END IF")) {
-            ReportError("Struttura IF non bilanciata, istruzione END IF senza l'IF");
-            return false;
-        }
-        if (!StartsWith(Line(k), "IF ")) {
-            ++k;
-            continue;
-        }
-        S.CurrentStatement = Line(k);
-        pending = k;
-        int elseLine = -1;
-        const int last = NoInput();
-        bool paired = false;
-        for (int j = k + 1; j <= last; ++j) {
-            if (Line(j) == "ELSE") {
-                elseLine = j;
-            } else if (StartsWith(Line(j), "IF ")) {
-                pending = j;
-                elseLine = -1;
-            } else if (Line(j) == "END IF") {
-                const int ifLine = pending;
-                TranslateIfBlock(ifLine, j, elseLine);
-                if (S.Flag_Error) return false;
-                if (StartsWith(Line(ifLine), "IF ")) return true;  // not lowered yet
-                if (ifLine == k) ++k;
-                pending = 0;
-                paired = true;
-                break;
-            }
-        }
-        if (!paired) ++k;
-    }
-    if (pending != 0) {
-        ReportError("Struttura IF non bilanciata");
-        return false;
     }
     return true;
 }

@@ -229,4 +229,19 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
     }
 }
 
+// Each FOR line with its NEXT line. A bare NEXT never pairs: it is reported
+// as a NEXT that no FOR claimed.
+bool Translator::PairForLoops() {
+    static constexpr BlockMarkers kForNext = {
+        .opening = {StartsWith, "FOR "},
+        .closing = {StartsWith, "NEXT "},
+        .unclaimed = {BeginsWithWord, "NEXT"},
+        .unclaimedMessage = "Struttura FOR...NEXT non bilanciata.",
+        .unclosedMessage = "Struttura FOR...NEXT non bilanciata",
+    };
+    return PairBlocks(kForNext, [this](int forLine, int nextLine, int /*elseLine*/) {
+        TranslateForNext(forLine, nextLine);
+    });
+}
+
 }  // namespace tavolux

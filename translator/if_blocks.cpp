@@ -16,6 +16,7 @@ namespace tavolux {
 using text::Contains;
 using text::InStr;
 using text::Mid;
+using text::StartsWith;
 using text::Trim;
 
 namespace {
@@ -185,6 +186,56 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
     }
 
     ReplaceWithInstructions(ifLine, lines);
+}
+
+// Special functions in IF conditions are computed into a byte first:
+// "IF DIV10(X) THEN" becomes "W#D1 = DIV10(X)" and "IF W#D1 <> 0 THEN".
+void Translator::HoistIfFunctions() {
+    static const char* const kFunctions[] = {"DIV10(", "DIV10R(", "READ(", "GETDATA("};
+    for (int k = 1; k <= NoInput(); ++k) {
+        if (!StartsWith(Line(k), "IF ")) continue;
+        for (const char* function : kFunctions) {
+            const std::string statement = Line(k);
+            const int p = InStr(statement, function);
+            if (p == 0) continue;
+            const int open = p + static_cast<int>(std::char_traits<char>::length(function)) - 1;
+            int q = InStr(statement, ")", open + 1);
+            if (q == 0) q = static_cast<int>(statement.size());
+            if (!InsertLines(k, 1)) return;
+            const bool dynamic = function[0] == 'D';
+            const std::string t = dynamic ? NewDynamicVar() : std::string("W#VLTx");
+            const std::string call = Mid(statement, p, q - p + 1);
+            if (!text::ContainsAnyOf(statement, "=<>")) {
+                Line(k + 1) = "IF " + t + " <> 0 THEN";
+            } else {
+                Line(k + 1) = Mid(statement, 1, p - 1) + t + Mid(statement, q + 1);
+            }
+            Line(k) = t + " = " + call;
+            if (dynamic) FreeDynamicVar(t);
+        }
+    }
+}
+
+namespace {
+
+bool IsWholeLine(std::string_view line, std::string_view text) {
+    return line == text;
+}
+
+}  // namespace
+
+// Each IF line with its END IF line and the last ELSE between them.
+bool Translator::PairIfBlocks() {
+    static constexpr BlockMarkers kIfBlock = {
+        .opening = {StartsWith, "IF "},
+        .closing = {IsWholeLine, "END IF"},
+        .unclaimed = {StartsWith, "END IF"},
+        .unclaimedMessage = "Struttura IF non bilanciata, istruzione END IF senza l'IF",
+        .unclosedMessage = "Struttura IF non bilanciata",
+    };
+    return PairBlocks(kIfBlock, [this](int ifLine, int endIf, int elseLine) {
+        TranslateIfBlock(ifLine, endIf, elseLine);
+    });
 }
 
 }  // namespace tavolux

@@ -10,6 +10,7 @@
 // interface takes and gives UTF-8.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -124,6 +125,25 @@ struct DivideBytes {
     std::string divisor;
 };
 
+// How the pairing scan knows a line of a block: a test of the line against
+// a text, such as text::StartsWith with "FOR ".
+struct LineMarker {
+    bool (*test)(std::string_view line, std::string_view text);
+    std::string_view text;
+    bool Marks(std::string_view line) const { return test(line, text); }
+};
+
+// The lines of one kind of block: its opening line, the closing line that
+// ends the pending block, and a closing line met where no block is open; and
+// what the scan reports when they do not pair.
+struct BlockMarkers {
+    LineMarker opening;
+    LineMarker closing;
+    LineMarker unclaimed;
+    const char* unclaimedMessage;  // a closing line that no opening line claimed
+    const char* unclosedMessage;   // an opening line left without its closing line
+};
+
 struct TranslationResult {
     std::string basicText;   // the BASIC text as the run leaves it (UTF-8)
     std::string asmText;     // the program, or the error reports (UTF-8)
@@ -156,11 +176,7 @@ class Translator {
 
     // ---- driver.cpp: the run, step by step -------------------------------
     void ResetRun();
-    void HoistIfFunctions();
     bool TranslateStatements();
-    bool PairForLoops();
-    bool PairDoLoops();
-    bool PairIfBlocks();
     bool TranslateAssignments();
     bool CheckResidue();
     bool CheckLabelNames();
@@ -237,12 +253,20 @@ class Translator {
     void TranslateWait(int k);
     void TranslateWrite(int k);
 
-    // ---- block translators -----------------------------------------------
+    // ---- block pairing scans and block translators ------------------------
+    // block_pairing.cpp: finds the blocks of one kind, innermost first, and
+    // hands each to `translate` (with its ELSE line, -1 when it has none).
+    using BlockTranslator = std::function<void(int opening, int closing, int elseLine)>;
+    bool PairBlocks(const BlockMarkers& markers, const BlockTranslator& translate);
     bool PairSubBlocks();                                        // subroutines.cpp
     bool CheckCallDepth();                                       // subroutines.cpp
     void TranslateSubBlock(int header, int end);                 // subroutines.cpp
+    bool PairForLoops();                                         // for_loops.cpp
     void TranslateForNext(int forLine, int nextLine);            // for_loops.cpp
+    bool PairDoLoops();                                          // do_loops.cpp
     void TranslateDoLoop(int doLine, int loopLine);              // do_loops.cpp
+    void HoistIfFunctions();                                     // if_blocks.cpp
+    bool PairIfBlocks();                                         // if_blocks.cpp
     void TranslateIfBlock(int ifLine, int endIf, int elseLine);  // if_blocks.cpp
     void TranslateAssignment(int k, int equalsPos);              // assignments.cpp
     void TranslateLogicalAssignment(int k, int equalsPos);       // logic_assign.cpp
