@@ -1,7 +1,6 @@
 // The translation driver: one run, step by step.
-#include <algorithm>
+#include <string>
 #include <string_view>
-#include <unordered_set>
 
 #include "basic_text.h"
 #include "translator.h"
@@ -142,113 +141,6 @@ bool Translator::CheckResidue() {
         return false;
     }
     return true;
-}
-
-namespace {
-
-// The characters that the assembler takes in a label: letters (any byte
-// above 127 counts as one), digits, and "_", "#", "@", ".", "?"; a digit
-// cannot come first.
-bool IsLabelSymbol(std::string_view name) {
-    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        const auto u = static_cast<unsigned char>(c);
-        return u > 127 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-               (c >= '0' && c <= '9') || c == '_' || c == '#' || c == '@' || c == '.' || c == '?';
-    });
-}
-
-}  // namespace
-
-// Every label (of the program, of a subroutine or of inline assembly) must be
-// a symbol that the assembler accepts and defines once: not a mnemonic or
-// directive, not the name of a variable, not a label defined before; and
-// every GOTO must name a label of the program. Otherwise the translation
-// would succeed with a text that the assembler refuses.
-bool Translator::CheckLabelNames() {
-    std::unordered_set<std::string> variables;
-    for (const FatRow& row : S.FAT) variables.insert(row.name);
-    std::unordered_set<std::string> defined;
-    const auto refuse = [this](const std::string& statement, const std::string& message) {
-        S.CurrentStatement = statement;
-        ReportError(message);
-        return false;
-    };
-    for (int k = 1; k <= NoInput(); ++k) {
-        const std::string& line = Line(k);
-        if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
-        const size_t colon = line.find(':', 2);
-        if (colon == std::string::npos) continue;
-        std::string name = line.substr(2, colon - 2);
-        // Generated labels, and inline text with a blank before its colon.
-        if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) continue;
-        if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
-            return refuse(name + ":", "Nome di etichetta non ammesso: " + name);
-        }
-        if (!StartsWith(name, "W#") && variables.count(name) != 0) {
-            return refuse(name + ":", "Nome gi\xE0 usato per una variabile: " + name);
-        }
-        if (defined.count(name) != 0) {
-            return refuse(name + ":", "Etichetta gi\xE0 definita: " + name);
-        }
-        defined.insert(std::move(name));
-    }
-    for (const std::string& target : S.GotoTargets) {
-        if (StartsWith(target, "$") || StartsWith(target, "@") || defined.count(target) != 0) {
-            continue;
-        }
-        return refuse("GOTO " + target, "Etichetta non definita: " + target);
-    }
-    return true;
-}
-
-namespace {
-
-// A count in tenths, with one decimal digit when it has one.
-std::string Tenths(int tenths, const std::string& separator) {
-    std::string out = tenths < 0 ? "-" : "";
-    const int magnitude = tenths < 0 ? -tenths : tenths;
-    out += text::Str(magnitude / 10);
-    if (magnitude % 10 != 0) out += separator + text::Str(magnitude % 10);
-    return out;
-}
-
-}  // namespace
-
-void Translator::BuildStatistics() {
-    // Words: every line after "ORG " that is not empty and not a bare label.
-    int words = 0;
-    bool counting = false;
-    size_t pos = 0;
-    const std::string& asmText = S.AsmText;
-    while (pos < asmText.size()) {
-        size_t end = asmText.find("\r\n", pos);
-        if (end == std::string::npos) end = asmText.size();
-        const std::string line = text::LTrim(std::string_view(asmText).substr(pos, end - pos));
-        pos = end + 2;
-        if (StartsWith(line, "ORG ")) {
-            counting = true;
-            continue;
-        }
-        if (counting && !line.empty() && line.back() != ':') ++words;
-    }
-    const int use = words * 1000 / 1024;  // tenths, fraction dropped
-    const int free = 1000 - use;
-
-    std::string name = S.CurrentFile;
-    const size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos) name.erase(0, slash + 1);
-    name = S.CurrentFile.empty() ? "<UNDEFINED>" : text::UCase(name);
-
-    std::string& st = S.Statistics;
-    st = "Nome programma: " + name + "\r\n";
-    st += "Lunghezza programma " + text::Str(words) + " word (max 1024)\r\n";
-    st += "Utilizzo risorse " + Tenths(use, decimalSeparator_) + " %  Disponibilit\xE0 " +
-          Tenths(free, decimalSeparator_) + " %\r\n";
-    st += "Numero di variabili definite " + text::Str(S.NoFAT()) + "\r\n";
-    st += "Utilizzo memoria RAM " + text::Str(S.RamUsed) + " byte (max " + text::Str(S.RamMax) +
-          ")\r\n";
-    st += "Livello di Stack " + text::Str(S.MaxCallDepth + 1) + " (Max 6, +2 riservati)";
 }
 
 }  // namespace tavolux

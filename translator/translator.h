@@ -179,8 +179,8 @@ class Translator {
     bool TranslateStatements();
     bool TranslateAssignments();
     bool CheckResidue();
-    bool CheckLabelNames();
-    void BuildStatistics();
+    bool CheckLabelNames();  // labels.cpp
+    void BuildStatistics();  // statistics.cpp
 
     // ---- errors.cpp: the error report and the checked tables ------------
     void ReportError(std::string_view message);
