@@ -72,16 +72,19 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
     S.CurrentFile = text::Utf8ToCp1252(currentFile);
 
     const auto run = [this]() {
-        // Source, declaration and structure passes, back to back.
+        // Source, declaration and structure passes, back to back, so that one
+        // run can collect several reports. After an error the passes marked
+        // "skipped" do nothing (each tests Flag_Error as it starts); the
+        // others run all the same. Then an error ends the run.
         PreprocessSource();
-        ExpandConstants();
-        DeclareVariables();
-        ConfigurePorts();
-        CollectDataArea();
-        ExpandSelectCase();
-        ResolveSubsAndCalls();
-        HoldDivideRemainder();
-        SplitLogicalExpressions();
+        ExpandConstants();          // skipped after an error
+        DeclareVariables();         // skipped after an error
+        ConfigurePorts();           // skipped after an error
+        CollectDataArea();          // skipped after an error
+        ExpandSelectCase();         // runs after an error too
+        ResolveSubsAndCalls();      // skipped after an error
+        HoldDivideRemainder();      // runs after an error too
+        SplitLogicalExpressions();  // runs after an error too
         if (S.Flag_Error) return;
 
         HoistIfFunctions();
