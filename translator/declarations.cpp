@@ -154,7 +154,6 @@ bool Translator::IsAssemblerWord(std::string_view name) {
 
 void Translator::DeclareVariables() {
     if (S.Flag_Error) return;
-    S.RamUsed = 0;
     const int budget = S.RamMax - S.RamReserved;
 
     for (int k = 1; k <= NoInput(); ++k) {

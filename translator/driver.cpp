@@ -10,55 +10,16 @@ namespace tavolux {
 using text::InStr;
 using text::StartsWith;
 
-namespace {
-
-std::string InitialPool() {
-    std::string pool;
-    for (int k = 1; k <= kDynVarCount; ++k) pool.push_back(static_cast<char>(k));
-    return pool;
-}
-
-}  // namespace
-
 Translator::Translator() {
     InitTranslator();
 }
 
 void Translator::InitTranslator() {
     S = TranslatorState{};
-    S.RamMax = 68;
-    S.RamStart = 12;
-    S.RamReserved = 7;
-    S.LabelPrefix = "@";
-    S.TempPrefix = "W#";
-    S.DynVarPool = InitialPool();
 }
 
 void Translator::ResetRun() {
-    S.AsmText.clear();
-    S.Statistics.clear();
-    S.Flag_Error = false;
-    S.Flag_TableFull = false;
-    S.FAT.clear();
-    S.ArraySUB.clear();
-    S.ArrayCALL.clear();
-    S.MaxCallDepth = 0;
-    S.LabelCounter = 0;
-    S.TempCounter = 0;
-    S.Flag_Interrupt = S.Flag_IntTimer = S.Flag_IntLine = S.Flag_IntExternal = false;
-    S.ArrayINT.clear();
-    S.LabelEndINT.clear();
-    S.Flag_Library = S.Flag_EepromWrite = S.Flag_EepromRead = S.Flag_Div10 = false;
-    S.DynVarMax = 0;
-    S.ArrayDATA.clear();
-    S.InitTimerValue = 0;
-    S.InitTimerVar.clear();
-    S.NoInitTimer = 0;
-    S.Flag_WaitDouble = false;
-    S.DynVarPool = InitialPool();
-    S.DivRemainder.clear();
-    S.CurrentStatement.clear();
-    S.GotoTargets.clear();
+    static_cast<RunState&>(S) = RunState{};
 }
 
 TranslationResult Translator::TranslateProgram(std::string_view basicText,

@@ -45,19 +45,20 @@ struct SubRow {
     std::string params;  // column 3: parameter list as written
 };
 
-// The whole state of the translator. Counts are the sizes of their tables
-// (NoFAT is FAT.size() and so on); the line store keeps its own count.
-struct TranslatorState {
-    // Program line store.
-    LineStore ArrayInput{kMaxInput};
-    int NoInput() const { return ArrayInput.size(); }
+// The pool of reusable temporaries with all of them free.
+inline std::string FreeDynVarPool() {
+    std::string pool;
+    for (int k = 1; k <= kDynVarCount; ++k) pool.push_back(static_cast<char>(k));
+    return pool;
+}
 
+// What one run builds. Every run starts again from these values: the reset
+// is one assignment (Translator::ResetRun). Counts are the sizes of their
+// tables (NoFAT is FAT.size() and so on).
+struct RunState {
     // Variables and RAM.
     std::vector<FatRow> FAT;
     int NoFAT() const { return static_cast<int>(FAT.size()); }
-    int RamStart = 0;
-    int RamMax = 0;
-    int RamReserved = 0;
     int RamUsed = 0;
 
     // Subroutines and calls.
@@ -92,12 +93,11 @@ struct TranslatorState {
     bool Flag_EepromRead = false;
     bool Flag_Div10 = false;
 
-    // Name makers.
-    std::string LabelPrefix;
-    std::string TempPrefix;
+    // Name makers: the first label of a run is "@1", the first temporary "W#1".
     int LabelCounter = 0;
     int TempCounter = 0;
-    std::string DynVarPool;  // character k has the code k while "W#D" k is free, 0 while taken
+    // Character k has the code k while "W#D" k is free, 0 while taken.
+    std::string DynVarPool = FreeDynVarPool();
     int DynVarMax = 0;
     // The byte the divide routine leaves the remainder in, held out of the
     // pool for the whole run when the program reads it (DIV10R); empty
@@ -115,6 +115,25 @@ struct TranslatorState {
     std::string AsmText;    // the assembly text, or the error reports
     std::string CurrentFile;
     std::string Statistics;
+};
+
+// The whole state of the translator: what a run builds, and what stays from
+// run to run (the chip's RAM layout, the prefixes of generated names, and
+// the line store's slots, which the pre-pass fills anew for every run).
+struct TranslatorState : RunState {
+    // Program line store.
+    LineStore ArrayInput{kMaxInput};
+    int NoInput() const { return ArrayInput.size(); }
+
+    // RAM: variables from RamStart; RamMax bytes, RamReserved of them kept
+    // out of the DIM budget.
+    int RamStart = 12;
+    int RamMax = 68;
+    int RamReserved = 7;
+
+    // Prefixes of generated labels and temporaries.
+    std::string LabelPrefix = "@";
+    std::string TempPrefix = "W#";
 };
 
 // The divide routine's work bytes: the quotient, the dividend that becomes
@@ -162,6 +181,7 @@ class Translator {
     TranslationResult TranslateProgram(std::string_view basicText, std::string_view currentFile);
 
     // The decimal separator of the statistics' percentages ("." by default).
+    // A setting of the caller: neither InitTranslator nor a run changes it.
     void SetDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
 
     // The tables as the last run left them.
@@ -175,7 +195,7 @@ class Translator {
     friend class TranslatorTestAccess;  // unit tests reach single passes through it
 
     // ---- driver.cpp: the run, step by step -------------------------------
-    void ResetRun();
+    void ResetRun();  // every RunState member back to its first value
     bool TranslateStatements();
     bool TranslateAssignments();
     bool CheckResidue();
