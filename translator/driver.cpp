@@ -1,4 +1,7 @@
-// The translation driver: one run, step by step.
+// The translation driver: one run, step by step. Each step is a call into
+// the file that owns it (named beside the call); the steps work on the line
+// store in place, each leaving simpler lines for the next, until only
+// assembly lines are left for the writer.
 #include <string>
 #include <string_view>
 
@@ -37,34 +40,36 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
         // run can collect several reports. After an error the passes marked
         // "skipped" do nothing (each tests Flag_Error as it starts); the
         // others run all the same. Then an error ends the run.
-        PreprocessSource();
-        ExpandConstants();          // skipped after an error
-        DeclareVariables();         // skipped after an error
-        ConfigurePorts();           // skipped after an error
-        CollectDataArea();          // skipped after an error
-        ExpandSelectCase();         // runs after an error too
-        ResolveSubsAndCalls();      // skipped after an error
-        HoldDivideRemainder();      // runs after an error too
-        SplitLogicalExpressions();  // runs after an error too
+        PreprocessSource();         // prepass.cpp
+        ExpandConstants();          // constants.cpp      skipped after an error
+        DeclareVariables();         // declarations.cpp   skipped after an error
+        ConfigurePorts();           // ports_config.cpp   skipped after an error
+        CollectDataArea();          // data_area.cpp      skipped after an error
+        ExpandSelectCase();         // select_case.cpp    runs after an error too
+        ResolveSubsAndCalls();      // subroutines.cpp    skipped after an error
+        HoldDivideRemainder();      // library.cpp        runs after an error too
+        SplitLogicalExpressions();  // logic_split.cpp    runs after an error too
         if (S.Flag_Error) return;
 
-        HoistIfFunctions();
+        // From here on the first error ends the run.
+        HoistIfFunctions();  // if_blocks.cpp: DIV10, READ... out of IF conditions
         if (S.Flag_Error) return;
-        if (!TranslateStatements()) return;
-        if (!PairSubBlocks()) return;
-        if (!CheckCallDepth()) return;
-        if (!PairForLoops()) return;
-        if (!PairDoLoops()) return;
-        if (!PairIfBlocks()) return;
-        if (!TranslateAssignments()) return;
-        if (!CheckResidue()) return;
-        if (!CheckLabelNames()) return;
+        if (!TranslateStatements()) return;   // each statement to statements.cpp
+        if (!PairSubBlocks()) return;         // subroutines.cpp
+        if (!CheckCallDepth()) return;        // subroutines.cpp
+        if (!PairForLoops()) return;          // for_loops.cpp
+        if (!PairDoLoops()) return;           // do_loops.cpp
+        if (!PairIfBlocks()) return;          // if_blocks.cpp
+        if (!TranslateAssignments()) return;  // each "=" line to assignments.cpp
+        if (!CheckResidue()) return;          // nothing untranslated is left
+        if (!CheckLabelNames()) return;       // labels.cpp
 
-        CompactLines();
-        OptimizeLabels();
-        WriteAsmProgram();
+        // Output: the assembly text, then the statistics of a good run.
+        CompactLines();     // line_ops.cpp
+        OptimizeLabels();   // label_optimiser.cpp
+        WriteAsmProgram();  // writer.cpp, library.cpp
         if (S.Flag_Error) return;
-        BuildStatistics();
+        BuildStatistics();  // statistics.cpp
     };
     run();
 
