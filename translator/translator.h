@@ -136,6 +136,18 @@ struct TranslatorState : RunState {
     std::string TempPrefix = "W#";
 };
 
+// The comparison operators of conditions, in the order FindCompareOperator
+// looks for them: "<>", "<=" and ">=" before the "=", "<" and ">" they hold.
+enum class Comparison { kNone, kNotEqual, kLessEqual, kGreaterEqual, kEqual, kLess, kGreater };
+
+// The first comparison operator of a text: which one, at which position
+// (1-based) and how long; kNone, at 0 with length 0, when there is none.
+struct CompareOperator {
+    Comparison op = Comparison::kNone;
+    int position = 0;
+    int length = 0;
+};
+
 // The divide routine's work bytes: the quotient, the dividend that becomes
 // the remainder, the shifted divisor.
 struct DivideBytes {
@@ -238,7 +250,7 @@ class Translator {
     bool IsSubName(std::string_view name) const;
     static bool IsPortName(std::string_view name);
     static bool IsPinName(std::string_view name);
-    static bool FindCompareOperator(std::string_view text, int& code, int& position, int& length);
+    static CompareOperator FindCompareOperator(std::string_view text);
 
   private:
     // ---- prepass.cpp -------------------------------------------------------
