@@ -78,10 +78,7 @@ void Translator::TranslateDoLoop(int doLine, int loopLine) {
         if (Line(k) == "BREAK") Line(k) = Instruction("GOTO " + exit);
     }
 
-    if (atLoop.empty()) {
-        S.CurrentStatement = opening;
-        ReportError("Impossibile risolvere il ciclo Do While...LOOP");
-    }
+    if (atLoop.empty()) Refuse(opening, "Impossibile risolvere il ciclo Do While...LOOP");
 }
 
 // Each DO line with its LOOP line ("DO" and "LOOP" as whole words).

@@ -105,9 +105,7 @@ bool Translator::CheckResidue() {
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         if (line.empty() || StartsWith(line, "A>")) continue;
-        S.CurrentStatement = line;
-        ReportError("Istruzione non risolta");
-        return false;
+        return Refuse(line, "Istruzione non risolta");
     }
     return true;
 }

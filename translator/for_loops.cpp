@@ -72,13 +72,11 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
     }
     const std::string variable = text::RTrim(Mid(statement, 5, equals - 5));
     if (variable != text::LTrim(Mid(closing, 5))) {
-        S.CurrentStatement = closing;
-        ReportError("Controllare l'istruzione di chiusura del ciclo For...Next");
+        Refuse(closing, "Controllare l'istruzione di chiusura del ciclo For...Next");
         return;
     }
     if (!IsVariable(variable)) {
-        S.CurrentStatement = variable;
-        ReportError("Variabile non definita");
+        Refuse(variable, "Variabile non definita");
         return;
     }
     const int to = InStr(statement, " TO ", equals + 1);

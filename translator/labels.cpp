@@ -37,11 +37,6 @@ bool Translator::CheckLabelNames() {
     std::unordered_set<std::string> variables;
     for (const FatRow& row : S.FAT) variables.insert(row.name);
     std::unordered_set<std::string> defined;
-    const auto refuse = [this](const std::string& statement, const std::string& message) {
-        S.CurrentStatement = statement;
-        ReportError(message);
-        return false;
-    };
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
@@ -51,13 +46,13 @@ bool Translator::CheckLabelNames() {
         // Generated labels, and inline text with a blank before its colon.
         if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) continue;
         if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
-            return refuse(name + ":", "Nome di etichetta non ammesso: " + name);
+            return Refuse(name + ":", "Nome di etichetta non ammesso: " + name);
         }
         if (!StartsWith(name, "W#") && variables.count(name) != 0) {
-            return refuse(name + ":", "Nome gi\xE0 usato per una variabile: " + name);
+            return Refuse(name + ":", "Nome gi\xE0 usato per una variabile: " + name);
         }
         if (defined.count(name) != 0) {
-            return refuse(name + ":", "Etichetta gi\xE0 definita: " + name);
+            return Refuse(name + ":", "Etichetta gi\xE0 definita: " + name);
         }
         defined.insert(std::move(name));
     }
@@ -65,7 +60,7 @@ bool Translator::CheckLabelNames() {
         if (StartsWith(target, "$") || StartsWith(target, "@") || defined.count(target) != 0) {
             continue;
         }
-        return refuse("GOTO " + target, "Etichetta non definita: " + target);
+        return Refuse("GOTO " + target, "Etichetta non definita: " + target);
     }
     return true;
 }

@@ -57,8 +57,7 @@ std::string Translator::NewDynamicVar() {
         }
     }
     if (k == 0) {
-        S.CurrentStatement.clear();
-        ReportError("Errore di sistema: impossibile generare variabili dinamiche");
+        Refuse({}, "Errore di sistema: impossibile generare variabili dinamiche");
         return "W#D?";
     }
     std::string name = "W#D" + text::Str(k);

@@ -218,8 +218,7 @@ void Translator::TranslateSubBlock(int header, int end) {
         const std::string pair = name + "->" + callee;
         if (std::find(S.ArrayCALL.begin(), S.ArrayCALL.end(), pair) != S.ArrayCALL.end()) continue;
         if (S.NoCALL() >= kMaxCall) {
-            S.CurrentStatement.clear();
-            ReportError("Il programma contiene troppe chiamate a subroutine.");
+            Refuse({}, "Il programma contiene troppe chiamate a subroutine.");
             return;
         }
         if (!AddCallPair(pair)) return;
@@ -230,9 +229,7 @@ bool Translator::PairSubBlocks() {
     int k = 1;
     while (k <= NoInput()) {
         if (StartsWith(Line(k), "END SUB")) {
-            S.CurrentStatement = Line(k);
-            ReportError("Struttura SUB...END SUB non bilanciata");
-            return false;
+            return Refuse(Line(k), "Struttura SUB...END SUB non bilanciata");
         }
         if (!StartsWith(Line(k), "SUB ")) {
             ++k;
@@ -241,21 +238,13 @@ bool Translator::PairSubBlocks() {
         const int last = NoInput();
         int end = 0;
         for (int j = k + 1; j <= last; ++j) {
-            if (StartsWith(Line(j), "SUB ")) {
-                S.CurrentStatement = Line(k);
-                ReportError("Dichiarazione SUB non chiusa");
-                return false;
-            }
+            if (StartsWith(Line(j), "SUB ")) return Refuse(Line(k), "Dichiarazione SUB non chiusa");
             if (Line(j) == "END SUB") {
                 end = j;
                 break;
             }
         }
-        if (end == 0) {
-            S.CurrentStatement = Line(k);
-            ReportError("Struttura SUB...END SUB non bilanciata");
-            return false;
-        }
+        if (end == 0) return Refuse(Line(k), "Struttura SUB...END SUB non bilanciata");
         TranslateSubBlock(k, end);
         if (S.Flag_Error) return false;
         k = end + 1;
@@ -305,9 +294,7 @@ bool Translator::CheckCallDepth() {
     }
     // The stack level is the chain plus the call into it from the main program.
     if (cycle || S.MaxCallDepth + 1 > 6) {
-        S.CurrentStatement.clear();
-        ReportError("Superato il livello massimo di CALL a subroutine");
-        return false;
+        return Refuse({}, "Superato il livello massimo di CALL a subroutine");
     }
     return true;
 }

@@ -216,6 +216,9 @@ class Translator {
 
     // ---- errors.cpp: the error report and the checked tables ------------
     void ReportError(std::string_view message);
+    // Reports `message` with `statement` as the statement in question (none
+    // when empty); false, so that a check can end with `return Refuse(...)`.
+    bool Refuse(std::string_view statement, std::string_view message);
     // A fixed table is full: the run ends with one message naming the limit.
     void ReportTableFull(std::string_view table, int limit);
     bool AddFatRow(std::string name, std::string type, std::string size);
