@@ -14,14 +14,6 @@ using text::Mid;
 using text::ReplaceFirst;
 using text::StartsWith;
 
-namespace {
-
-std::string Instruction(const std::string& text) {
-    return kAsmIndent + text;
-}
-
-}  // namespace
-
 void Translator::TranslateDoLoop(int doLine, int loopLine) {
     // A negated condition is the other kind of condition; a double
     // negation cancels ("DO WHILE NOT NOT X" is "DO WHILE X").

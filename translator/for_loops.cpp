@@ -22,10 +22,6 @@ namespace {
 
 constexpr const char* kBadLoop = "Controllare l'istruzione FOR...NEXT";
 
-std::string Instruction(const std::string& text) {
-    return kAsmIndent + text;
-}
-
 // A numeric bound must name a byte value.
 bool IsByteValue(double value) {
     return value >= 0 && value <= 255;

@@ -138,7 +138,7 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         Line(elseLine) = "A>" + f + ":";
         Line(endIf) = "A>" + d + ":";
         if (!InsertLines(elseLine, 1)) return;
-        Line(elseLine) = kAsmIndent + ("GOTO " + d);
+        Line(elseLine) = Instruction("GOTO " + d);
     }
 
     if (Contains(statement, "INPUT(")) {

@@ -23,7 +23,7 @@ bool Translator::ReplaceWithInstructions(int k, const std::vector<std::string>& 
     std::vector<std::string> marked;
     marked.reserve(lines.size());
     for (const std::string& line : lines) {
-        marked.push_back(text::StartsWith(line, "A>") ? line : kAsmIndent + line);
+        marked.push_back(text::StartsWith(line, "A>") ? line : Instruction(line));
     }
     return ReplaceLine(k, marked);
 }

@@ -198,12 +198,12 @@ void Translator::ResolveSubsAndCalls() {
 void Translator::TranslateSubBlock(int header, int end) {
     const std::string name = Mid(Line(header), 5);
     Line(header) = "A>" + name + ":";
-    Line(end) = std::string(kAsmIndent) + "RETURN";
+    Line(end) = Instruction("RETURN");
 
     for (int k = header; k <= end; ++k) {
         const std::string& line = Line(k);
         if (line == "EXIT SUB") {
-            Line(k) = std::string(kAsmIndent) + "RETURN";
+            Line(k) = Instruction("RETURN");
             continue;
         }
         std::string callee;

@@ -33,6 +33,13 @@ inline constexpr int kDynVarCount = 15;
 // The mark and indent of a finished instruction line in the store.
 inline constexpr const char* kAsmIndent = "A>        ";
 
+// A finished instruction line: the mark, the indent and the instruction.
+inline std::string Instruction(std::string_view instruction) {
+    std::string line = kAsmIndent;
+    line += instruction;
+    return line;
+}
+
 struct FatRow {
     std::string name;  // column 1
     std::string type;  // column 2: "BYTE", "INTEGER", "WORD", "LONG", "SINGLE", "FLOAT"
