@@ -225,6 +225,9 @@ void Translator::TranslateSubBlock(int header, int end) {
     }
 }
 
+// Each SUB header with its END SUB. Unlike the loops and IF blocks, SUB
+// blocks do not nest: a header inside a block ends the run, and so do an END
+// SUB outside every block and a header without one.
 bool Translator::PairSubBlocks() {
     int k = 1;
     while (k <= NoInput()) {
