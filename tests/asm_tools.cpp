@@ -70,7 +70,7 @@ Assembly Assemble(const std::string& asmText, bool forSimulation) {
     Assembly result;
     const fs::path folder = NewFolder();
     result.folder = folder.string();
-    WriteFile(folder / "PIC16F84.DEF", shell::BuildEquatesText());
+    WriteFile(folder / "PIC16F84.DEF", BuildEquatesText());
     std::string program = asmText;
     if (forSimulation) {
         const std::string include = "        Include \"PIC16F84.DEF\"\r\n";
@@ -88,8 +88,7 @@ Assembly Assemble(const std::string& asmText, bool forSimulation) {
 }
 
 std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
-                              const std::vector<int>& registers,
-                              const std::string& extraScript) {
+                              const std::vector<int>& registers, const std::string& extraScript) {
     std::ostringstream script;
     script << extraScript;
     script << "break c " << cycles << "\nrun\n";
@@ -102,10 +101,10 @@ std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
     const fs::path folder = assembly.folder;
     WriteFile(folder / "run.stc", script.str());
     int code = 0;
-    const std::string output = RunCommand("cd '" + assembly.folder +
-                                              "' && " TAVOLUX_GPSIM
-                                              " -i -s prog.cod -c run.stc </dev/null 2>&1",
-                                          code);
+    const std::string output =
+        RunCommand("cd '" + assembly.folder +
+                       "' && " TAVOLUX_GPSIM " -i -s prog.cod -c run.stc </dev/null 2>&1",
+                   code);
     std::map<int, int> values;
     // "REG010[FIXME-ui.cc($10)] = $02", or with the register's own name
     // for the special ones: "pcl[FIXME-ui.cc($02)] = $05".

@@ -201,14 +201,9 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
 
     // The divide routines work on three reusable temporaries, which they
     // take from the pool only when the program text is written, after the
-    // equates: taking three here and giving them back declares them.
+    // equates: taking them here and giving them back declares them.
     const auto reserveDivideBytes = [this]() {
-        const std::string q = NewDynamicVar();
-        const std::string r = NewDynamicVar();
-        const std::string d = NewDynamicVar();
-        FreeDynamicVar(q);
-        FreeDynamicVar(r);
-        FreeDynamicVar(d);
+        ReturnDivideBytes(TakeDivideBytes());
         S.Flag_Library = true;
         S.Flag_Div10 = true;
         return !S.Flag_Error;

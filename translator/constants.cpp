@@ -89,9 +89,9 @@ void Translator::ExpandConstants() {
         for (const Definition& d : table) {
             if (d.name.empty()) continue;
             if (!ReplaceWord(body, d.name, d.text)) {
-                S.CurrentStatement = Line(k);
-                ReportError("Sostituzione di CONST/SYMBOL troppo estesa: la riga supera " +
-                            text::Str(static_cast<long long>(kMaxSubstitutedLine)) + " caratteri");
+                Refuse(Line(k), "Sostituzione di CONST/SYMBOL troppo estesa: la riga supera " +
+                                    text::Str(static_cast<long long>(kMaxSubstitutedLine)) +
+                                    " caratteri");
                 return;
             }
         }

@@ -65,10 +65,9 @@ void Translator::CollectDataArea() {
                 if (last) comma = items.size();
                 if (!AddDataValue(ItemValue(items.substr(from, comma - from)))) return;
                 if (S.NoDATA() > kMaxDataValues) {
-                    S.CurrentStatement.clear();
-                    ReportError(
-                        "L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 "
-                        "byte");
+                    Refuse({},
+                           "L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 "
+                           "byte");
                     return;
                 }
                 if (last) break;

@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "basic_text.h"
+#include "equates.h"
 #include "translator.h"
 
 namespace tavolux {
@@ -76,15 +77,6 @@ constexpr std::string_view kPredefinedSymbols[] = {
     "__COMMON_RAM_END", "__COMMON_RAM_START", "__EEPROM_END", "__EEPROM_START",
     "__VECTOR_INT",     "__VECTOR_RESET"};
 
-// The symbols of the equates text; case matters for them.
-constexpr std::string_view kEquateSymbols[] = {
-    "Reg_Indf",  "Reg_Tmr0",   "Reg_Pcl",    "Reg_Status",  "Reg_Fsr",     "Reg_PortA",
-    "Reg_PortB", "Reg_PortC",  "Reg_Eedata", "Reg_Eeadr",   "Reg_Pclath",  "Reg_Intcon",
-    "Reg_Indf2", "Reg_Option", "Reg_Pcl2",   "Reg_Status2", "Reg_Fsr2",    "Reg_TrisA",
-    "Reg_TrisB", "Reg_TrisC",  "Reg_Eecon1", "Reg_Eecon2",  "Reg_Pclath2", "Reg_Intcon2",
-    "Bit_0",     "Bit_1",      "Bit_2",      "Bit_3",       "Bit_4",       "Bit_5",
-    "Bit_6",     "Bit_7",      "Flag_C",     "Flag_DC",     "Flag_Z"};
-
 bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -143,7 +135,7 @@ bool Translator::IsAssemblerWord(std::string_view name) {
     static const std::unordered_set<std::string_view> symbols = [] {
         std::unordered_set<std::string_view> all(std::begin(kPredefinedSymbols),
                                                  std::end(kPredefinedSymbols));
-        all.insert(std::begin(kEquateSymbols), std::end(kEquateSymbols));
+        for (const std::string_view symbol : EquateSymbols()) all.insert(symbol);
         return all;
     }();
     const std::string upper = text::UCase(name);
@@ -154,7 +146,6 @@ bool Translator::IsAssemblerWord(std::string_view name) {
 
 void Translator::DeclareVariables() {
     if (S.Flag_Error) return;
-    S.RamUsed = 0;
     const int budget = S.RamMax - S.RamReserved;
 
     for (int k = 1; k <= NoInput(); ++k) {

@@ -9,17 +9,10 @@
 
 namespace tavolux {
 
+using text::BeginsWithWord;
 using text::Mid;
 using text::ReplaceFirst;
 using text::StartsWith;
-
-namespace {
-
-std::string Instruction(const std::string& text) {
-    return kAsmIndent + text;
-}
-
-}  // namespace
 
 void Translator::TranslateDoLoop(int doLine, int loopLine) {
     // A negated condition is the other kind of condition; a double
@@ -77,10 +70,21 @@ void Translator::TranslateDoLoop(int doLine, int loopLine) {
         if (Line(k) == "BREAK") Line(k) = Instruction("GOTO " + exit);
     }
 
-    if (atLoop.empty()) {
-        S.CurrentStatement = opening;
-        ReportError("Impossibile risolvere il ciclo Do While...LOOP");
-    }
+    if (atLoop.empty()) Refuse(opening, "Impossibile risolvere il ciclo Do While...LOOP");
+}
+
+// Each DO line with its LOOP line ("DO" and "LOOP" as whole words).
+bool Translator::PairDoLoops() {
+    static constexpr BlockMarkers kDoLoop = {
+        .opening = {BeginsWithWord, "DO"},
+        .closing = {BeginsWithWord, "LOOP"},
+        .unclaimed = {BeginsWithWord, "LOOP"},
+        .unclaimedMessage = "Struttura Do While...Loop non bilanciata, LOOP senza il DO.",
+        .unclosedMessage = "Struttura Do While....Loop non chiusa",
+    };
+    return PairBlocks(kDoLoop, [this](int doLine, int loopLine, int /*elseLine*/) {
+        TranslateDoLoop(doLine, loopLine);
+    });
 }
 
 }  // namespace tavolux

@@ -1,29 +1,17 @@
-// The translation driver: one run, step by step.
-#include <algorithm>
-#include <functional>
-#include <map>
+// The translation driver: one run, step by step. Each step is a call into
+// the file that owns it (named beside the call); the steps work on the line
+// store in place, each leaving simpler lines for the next, until only
+// assembly lines are left for the writer.
+#include <string>
 #include <string_view>
-#include <unordered_set>
 
 #include "basic_text.h"
 #include "translator.h"
 
 namespace tavolux {
 
-using text::BeginsWithWord;
 using text::InStr;
-using text::Mid;
 using text::StartsWith;
-
-namespace {
-
-std::string InitialPool() {
-    std::string pool;
-    for (int k = 1; k <= kDynVarCount; ++k) pool.push_back(static_cast<char>(k));
-    return pool;
-}
-
-}  // namespace
 
 Translator::Translator() {
     InitTranslator();
@@ -31,38 +19,10 @@ Translator::Translator() {
 
 void Translator::InitTranslator() {
     S = TranslatorState{};
-    S.RamMax = 68;
-    S.RamStart = 12;
-    S.RamReserved = 7;
-    S.LabelPrefix = "@";
-    S.TempPrefix = "W#";
-    S.DynVarPool = InitialPool();
 }
 
 void Translator::ResetRun() {
-    S.AsmText.clear();
-    S.Statistics.clear();
-    S.Flag_Error = false;
-    S.Flag_TableFull = false;
-    S.FAT.clear();
-    S.ArraySUB.clear();
-    S.ArrayCALL.clear();
-    S.MaxCallDepth = 0;
-    S.LabelCounter = 0;
-    S.TempCounter = 0;
-    S.Flag_Interrupt = S.Flag_IntTimer = S.Flag_IntLine = S.Flag_IntExternal = false;
-    S.ArrayINT.clear();
-    S.LabelEndINT.clear();
-    S.Flag_Library = S.Flag_EepromWrite = S.Flag_EepromRead = S.Flag_Div10 = false;
-    S.DynVarMax = 0;
-    S.ArrayDATA.clear();
-    S.InitTimerValue = 0;
-    S.InitTimerVar.clear();
-    S.NoInitTimer = 0;
-    S.Flag_WaitDouble = false;
-    S.DynVarPool = InitialPool();
-    S.CurrentStatement.clear();
-    S.GotoTargets.clear();
+    static_cast<RunState&>(S) = RunState{};
 }
 
 TranslationResult Translator::TranslateProgram(std::string_view basicText,
@@ -76,34 +36,40 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
     S.CurrentFile = text::Utf8ToCp1252(currentFile);
 
     const auto run = [this]() {
-        // Source, declaration and structure passes, back to back.
-        PreprocessSource();
-        ExpandConstants();
-        DeclareVariables();
-        ConfigurePorts();
-        CollectDataArea();
-        ExpandSelectCase();
-        ResolveSubsAndCalls();
-        SplitLogicalExpressions();
+        // Source, declaration and structure passes, back to back, so that one
+        // run can collect several reports. After an error the passes marked
+        // "skipped" do nothing (each tests Flag_Error as it starts); the
+        // others run all the same. Then an error ends the run.
+        PreprocessSource();         // prepass.cpp
+        ExpandConstants();          // constants.cpp      skipped after an error
+        DeclareVariables();         // declarations.cpp   skipped after an error
+        ConfigurePorts();           // ports_config.cpp   skipped after an error
+        CollectDataArea();          // data_area.cpp      skipped after an error
+        ExpandSelectCase();         // select_case.cpp    runs after an error too
+        ResolveSubsAndCalls();      // subroutines.cpp    skipped after an error
+        HoldDivideRemainder();      // library.cpp        runs after an error too
+        SplitLogicalExpressions();  // logic_split.cpp    runs after an error too
         if (S.Flag_Error) return;
 
-        HoistIfFunctions();
+        // From here on the first error ends the run.
+        HoistIfFunctions();  // if_blocks.cpp: DIV10, READ... out of IF conditions
         if (S.Flag_Error) return;
-        if (!TranslateStatements()) return;
-        if (!PairSubBlocks()) return;
-        if (!CheckCallDepth()) return;
-        if (!PairForLoops()) return;
-        if (!PairDoLoops()) return;
-        if (!PairIfBlocks()) return;
-        if (!TranslateAssignments()) return;
-        if (!CheckResidue()) return;
-        if (!CheckLabelNames()) return;
+        if (!TranslateStatements()) return;   // each statement to statements.cpp
+        if (!PairSubBlocks()) return;         // subroutines.cpp
+        if (!CheckCallDepth()) return;        // subroutines.cpp
+        if (!PairForLoops()) return;          // for_loops.cpp
+        if (!PairDoLoops()) return;           // do_loops.cpp
+        if (!PairIfBlocks()) return;          // if_blocks.cpp
+        if (!TranslateAssignments()) return;  // each "=" line to assignments.cpp
+        if (!CheckResidue()) return;          // nothing untranslated is left
+        if (!CheckLabelNames()) return;       // labels.cpp
 
-        CompactLines();
-        OptimizeLabels();
-        WriteAsmProgram();
+        // Output: the assembly text, then the statistics of a good run.
+        CompactLines();     // line_ops.cpp
+        OptimizeLabels();   // label_optimiser.cpp
+        WriteAsmProgram();  // writer.cpp, library.cpp
         if (S.Flag_Error) return;
-        BuildStatistics();
+        BuildStatistics();  // statistics.cpp
     };
     run();
 
@@ -113,251 +79,12 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
     return result;
 }
 
-// Special functions in IF conditions are computed into a byte first:
-// "IF DIV10(X) THEN" becomes "W#D1 = DIV10(X)" and "IF W#D1 <> 0 THEN".
-void Translator::HoistIfFunctions() {
-    static const char* const kFunctions[] = {"DIV10(", "DIV10R(", "READ(", "GETDATA("};
-    for (int k = 1; k <= NoInput(); ++k) {
-        if (!StartsWith(Line(k), "IF ")) continue;
-        for (const char* function : kFunctions) {
-            const std::string statement = Line(k);
-            const int p = InStr(statement, function);
-            if (p == 0) continue;
-            const int open = p + static_cast<int>(std::char_traits<char>::length(function)) - 1;
-            int q = InStr(statement, ")", open + 1);
-            if (q == 0) q = static_cast<int>(statement.size());
-            if (!InsertLines(k, 1)) return;
-            const bool dynamic = function[0] == 'D';
-            const std::string t = dynamic ? NewDynamicVar() : std::string("W#VLTx");
-            const std::string call = Mid(statement, p, q - p + 1);
-            if (!text::ContainsAnyOf(statement, "=<>")) {
-                Line(k + 1) = "IF " + t + " <> 0 THEN";
-            } else {
-                Line(k + 1) = Mid(statement, 1, p - 1) + t + Mid(statement, q + 1);
-            }
-            Line(k) = t + " = " + call;
-            if (dynamic) FreeDynamicVar(t);
-        }
-    }
-}
-
 bool Translator::TranslateStatements() {
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         if (line.empty() || StartsWith(line, "A>")) continue;
         TranslateStatement(k);
         if (S.Flag_Error) return false;
-    }
-    return true;
-}
-
-bool Translator::PairSubBlocks() {
-    int k = 1;
-    while (k <= NoInput()) {
-        if (StartsWith(Line(k), "END SUB")) {
-            S.CurrentStatement = Line(k);
-            ReportError("Struttura SUB...END SUB non bilanciata");
-            return false;
-        }
-        if (!StartsWith(Line(k), "SUB ")) {
-            ++k;
-            continue;
-        }
-        const int last = NoInput();
-        int end = 0;
-        for (int j = k + 1; j <= last; ++j) {
-            if (StartsWith(Line(j), "SUB ")) {
-                S.CurrentStatement = Line(k);
-                ReportError("Dichiarazione SUB non chiusa");
-                return false;
-            }
-            if (Line(j) == "END SUB") {
-                end = j;
-                break;
-            }
-        }
-        if (end == 0) {
-            S.CurrentStatement = Line(k);
-            ReportError("Struttura SUB...END SUB non bilanciata");
-            return false;
-        }
-        TranslateSubBlock(k, end);
-        if (S.Flag_Error) return false;
-        k = end + 1;
-    }
-    return true;
-}
-
-// The stack a chain of calls needs: the longest chain of call pairs, found
-// over all pairs. A chain that comes back to a subroutine already in it never
-// ends, and gets the same message as one that is too deep.
-bool Translator::CheckCallDepth() {
-    if (S.NoCALL() == 0) return true;
-    std::map<std::string, std::vector<std::string>> callees;
-    for (const std::string& pair : S.ArrayCALL) {
-        const int arrow = InStr(pair, "->");
-        if (arrow == 0) continue;
-        callees[Mid(pair, 1, arrow - 1)].push_back(Mid(pair, arrow + 2));
-    }
-    enum class Mark { kNew, kOpen, kDone };
-    std::map<std::string, Mark> mark;
-    std::map<std::string, int> longest;  // pairs in the longest chain from a name
-    bool cycle = false;
-    const std::function<int(const std::string&)> depthFrom = [&](const std::string& name) -> int {
-        Mark& m = mark[name];
-        if (m == Mark::kDone) return longest[name];
-        if (m == Mark::kOpen) {
-            cycle = true;
-            return 0;
-        }
-        m = Mark::kOpen;
-        int best = 0;
-        const auto it = callees.find(name);
-        if (it != callees.end()) {
-            for (const std::string& callee : it->second) {
-                best = std::max(best, 1 + depthFrom(callee));
-                if (cycle) break;
-            }
-        }
-        mark[name] = Mark::kDone;
-        longest[name] = best;
-        return best;
-    };
-    S.MaxCallDepth = 1;
-    for (const auto& entry : callees) {
-        S.MaxCallDepth = std::max(S.MaxCallDepth, depthFrom(entry.first));
-        if (cycle) break;
-    }
-    // The stack level is the chain plus the call into it from the main program.
-    if (cycle || S.MaxCallDepth + 1 > 6) {
-        S.CurrentStatement.clear();
-        ReportError("Superato il livello massimo di CALL a subroutine");
-        return false;
-    }
-    return true;
-}
-
-bool Translator::PairForLoops() {
-    S.CurrentStatement.clear();
-    int pending = 0;
-    int k = 1;
-    while (k <= NoInput()) {
-        if (BeginsWithWord(Line(k), "NEXT")) {
-            ReportError("Struttura FOR...NEXT non bilanciata.");
-            return false;
-        }
-        if (!StartsWith(Line(k), "FOR ")) {
-            ++k;
-            continue;
-        }
-        S.CurrentStatement = Line(k);
-        pending = k;
-        const int last = NoInput();
-        bool paired = false;
-        for (int j = k + 1; j <= last; ++j) {
-            if (StartsWith(Line(j), "FOR ")) {
-                pending = j;
-            } else if (StartsWith(Line(j), "NEXT ")) {
-                const int forLine = pending;
-                TranslateForNext(forLine, j);
-                if (S.Flag_Error) return false;
-                // A pair left as it stands would be met again: leave it to the last check.
-                if (StartsWith(Line(forLine), "FOR ")) return true;
-                if (forLine == k) ++k;
-                pending = 0;
-                paired = true;
-                break;
-            }
-        }
-        if (!paired) ++k;
-    }
-    if (pending != 0) {
-        ReportError("Struttura FOR...NEXT non bilanciata");
-        return false;
-    }
-    return true;
-}
-
-bool Translator::PairDoLoops() {
-    S.CurrentStatement.clear();
-    int pending = 0;
-    int k = 1;
-    while (k <= NoInput()) {
-        if (BeginsWithWord(Line(k), "LOOP")) {
-            ReportError("Struttura Do While...Loop non bilanciata, LOOP senza il DO.");
-            return false;
-        }
-        if (!BeginsWithWord(Line(k), "DO")) {
-            ++k;
-            continue;
-        }
-        S.CurrentStatement = Line(k);
-        pending = k;
-        const int last = NoInput();
-        bool paired = false;
-        for (int j = k + 1; j <= last; ++j) {
-            if (BeginsWithWord(Line(j), "DO")) {
-                pending = j;
-            } else if (BeginsWithWord(Line(j), "LOOP")) {
-                const int doLine = pending;
-                TranslateDoLoop(doLine, j);
-                if (S.Flag_Error) return false;
-                if (BeginsWithWord(Line(doLine), "DO")) return true;  // left as it stands
-                if (doLine == k) ++k;
-                pending = 0;
-                paired = true;
-                break;
-            }
-        }
-        if (!paired) ++k;
-    }
-    if (pending != 0) {
-        ReportError("Struttura Do While....Loop non chiusa");
-        return false;
-    }
-    return true;
-}
-
-bool Translator::PairIfBlocks() {
-    S.CurrentStatement.clear();
-    int pending = 0;
-    int k = 1;
-    while (k <= NoInput()) {
-        if (StartsWith(Line(k), "END IF")) {
-            ReportError("Struttura IF non bilanciata, istruzione END IF senza l'IF");
-            return false;
-        }
-        if (!StartsWith(Line(k), "IF ")) {
-            ++k;
-            continue;
-        }
-        S.CurrentStatement = Line(k);
-        pending = k;
-        int elseLine = -1;
-        const int last = NoInput();
-        bool paired = false;
-        for (int j = k + 1; j <= last; ++j) {
-            if (Line(j) == "ELSE") {
-                elseLine = j;
-            } else if (StartsWith(Line(j), "IF ")) {
-                pending = j;
-                elseLine = -1;
-            } else if (Line(j) == "END IF") {
-                const int ifLine = pending;
-                TranslateIfBlock(ifLine, j, elseLine);
-                if (S.Flag_Error) return false;
-                if (StartsWith(Line(ifLine), "IF ")) return true;  // not lowered yet
-                if (ifLine == k) ++k;
-                pending = 0;
-                paired = true;
-                break;
-            }
-        }
-        if (!paired) ++k;
-    }
-    if (pending != 0) {
-        ReportError("Struttura IF non bilanciata");
-        return false;
     }
     return true;
 }
@@ -378,118 +105,9 @@ bool Translator::CheckResidue() {
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         if (line.empty() || StartsWith(line, "A>")) continue;
-        S.CurrentStatement = line;
-        ReportError("Istruzione non risolta");
-        return false;
+        return Refuse(line, "Istruzione non risolta");
     }
     return true;
-}
-
-namespace {
-
-// The characters that the assembler takes in a label: letters (any byte
-// above 127 counts as one), digits, and "_", "#", "@", ".", "?"; a digit
-// cannot come first.
-bool IsLabelSymbol(std::string_view name) {
-    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        const auto u = static_cast<unsigned char>(c);
-        return u > 127 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-               (c >= '0' && c <= '9') || c == '_' || c == '#' || c == '@' || c == '.' || c == '?';
-    });
-}
-
-}  // namespace
-
-// Every label (of the program, of a subroutine or of inline assembly) must be
-// a symbol that the assembler accepts and defines once: not a mnemonic or
-// directive, not the name of a variable, not a label defined before; and
-// every GOTO must name a label of the program. Otherwise the translation
-// would succeed with a text that the assembler refuses.
-bool Translator::CheckLabelNames() {
-    std::unordered_set<std::string> variables;
-    for (const FatRow& row : S.FAT) variables.insert(row.name);
-    std::unordered_set<std::string> defined;
-    const auto refuse = [this](const std::string& statement, const std::string& message) {
-        S.CurrentStatement = statement;
-        ReportError(message);
-        return false;
-    };
-    for (int k = 1; k <= NoInput(); ++k) {
-        const std::string& line = Line(k);
-        if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
-        const size_t colon = line.find(':', 2);
-        if (colon == std::string::npos) continue;
-        std::string name = line.substr(2, colon - 2);
-        // Generated labels, and inline text with a blank before its colon.
-        if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) continue;
-        if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
-            return refuse(name + ":", "Nome di etichetta non ammesso: " + name);
-        }
-        if (!StartsWith(name, "W#") && variables.count(name) != 0) {
-            return refuse(name + ":", "Nome gi\xE0 usato per una variabile: " + name);
-        }
-        if (defined.count(name) != 0) {
-            return refuse(name + ":", "Etichetta gi\xE0 definita: " + name);
-        }
-        defined.insert(std::move(name));
-    }
-    for (const std::string& target : S.GotoTargets) {
-        if (StartsWith(target, "$") || StartsWith(target, "@") || defined.count(target) != 0) {
-            continue;
-        }
-        return refuse("GOTO " + target, "Etichetta non definita: " + target);
-    }
-    return true;
-}
-
-namespace {
-
-// A count in tenths, with one decimal digit when it has one.
-std::string Tenths(int tenths, const std::string& separator) {
-    std::string out = tenths < 0 ? "-" : "";
-    const int magnitude = tenths < 0 ? -tenths : tenths;
-    out += text::Str(magnitude / 10);
-    if (magnitude % 10 != 0) out += separator + text::Str(magnitude % 10);
-    return out;
-}
-
-}  // namespace
-
-void Translator::BuildStatistics() {
-    // Words: every line after "ORG " that is not empty and not a bare label.
-    int words = 0;
-    bool counting = false;
-    size_t pos = 0;
-    const std::string& asmText = S.AsmText;
-    while (pos < asmText.size()) {
-        size_t end = asmText.find("\r\n", pos);
-        if (end == std::string::npos) end = asmText.size();
-        const std::string line = text::LTrim(std::string_view(asmText).substr(pos, end - pos));
-        pos = end + 2;
-        if (StartsWith(line, "ORG ")) {
-            counting = true;
-            continue;
-        }
-        if (counting && !line.empty() && line.back() != ':') ++words;
-    }
-    const int use = words * 1000 / 1024;  // tenths, fraction dropped
-    const int free = 1000 - use;
-
-    std::string name = S.CurrentFile;
-    const size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos) name.erase(0, slash + 1);
-    name = S.CurrentFile.empty() ? "<UNDEFINED>" : text::UCase(name);
-
-    std::string& st = S.Statistics;
-    st = "Nome programma: " + name + "\r\n";
-    st += "Lunghezza programma " + text::Str(words) + " word (max 1024)\r\n";
-    st += "Utilizzo risorse " + Tenths(use, decimalSeparator_) + " %  Disponibilit\xE0 " +
-          Tenths(free, decimalSeparator_) + " %\r\n";
-    st += "Numero di variabili definite " + text::Str(S.NoFAT()) + "\r\n";
-    st += "Utilizzo memoria RAM " + text::Str(S.RamUsed) + " byte (max " + text::Str(S.RamMax) +
-          ")\r\n";
-    st += "Livello di Stack " + text::Str(S.MaxCallDepth + 1) + " (Max 6, +2 riservati)";
 }
 
 }  // namespace tavolux

@@ -15,6 +15,12 @@ void Translator::ReportError(std::string_view message) {
     }
 }
 
+bool Translator::Refuse(std::string_view statement, std::string_view message) {
+    S.CurrentStatement = statement;
+    ReportError(message);
+    return false;
+}
+
 void Translator::ReportTableFull(std::string_view table, int limit) {
     // One overflow message per run is enough: the run ends at the next test.
     if (S.Flag_TableFull) {

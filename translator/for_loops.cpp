@@ -22,10 +22,6 @@ namespace {
 
 constexpr const char* kBadLoop = "Controllare l'istruzione FOR...NEXT";
 
-std::string Instruction(const std::string& text) {
-    return kAsmIndent + text;
-}
-
 // A numeric bound must name a byte value.
 bool IsByteValue(double value) {
     return value >= 0 && value <= 255;
@@ -72,13 +68,11 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
     }
     const std::string variable = text::RTrim(Mid(statement, 5, equals - 5));
     if (variable != text::LTrim(Mid(closing, 5))) {
-        S.CurrentStatement = closing;
-        ReportError("Controllare l'istruzione di chiusura del ciclo For...Next");
+        Refuse(closing, "Controllare l'istruzione di chiusura del ciclo For...Next");
         return;
     }
     if (!IsVariable(variable)) {
-        S.CurrentStatement = variable;
-        ReportError("Variabile non definita");
+        Refuse(variable, "Variabile non definita");
         return;
     }
     const int to = InStr(statement, " TO ", equals + 1);
@@ -227,6 +221,21 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
             Line(k) = Instruction("GOTO " + exit);
         }
     }
+}
+
+// Each FOR line with its NEXT line. A bare NEXT never pairs: it is reported
+// as a NEXT that no FOR claimed.
+bool Translator::PairForLoops() {
+    static constexpr BlockMarkers kForNext = {
+        .opening = {StartsWith, "FOR "},
+        .closing = {StartsWith, "NEXT "},
+        .unclaimed = {BeginsWithWord, "NEXT"},
+        .unclaimedMessage = "Struttura FOR...NEXT non bilanciata.",
+        .unclosedMessage = "Struttura FOR...NEXT non bilanciata",
+    };
+    return PairBlocks(kForNext, [this](int forLine, int nextLine, int /*elseLine*/) {
+        TranslateForNext(forLine, nextLine);
+    });
 }
 
 }  // namespace tavolux

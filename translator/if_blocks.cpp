@@ -16,12 +16,12 @@ namespace tavolux {
 using text::Contains;
 using text::InStr;
 using text::Mid;
+using text::StartsWith;
 using text::Trim;
 
 namespace {
 
-// Operator codes of FindCompareOperator.
-enum Operator { kNotEqual = 1, kLessEqual, kGreaterEqual, kEqual, kLess, kGreater };
+using enum Comparison;
 
 // The byte immediate of a numeric constant: rounded half to even, written by
 // its low byte ("0x00" for 256; only zero itself is "0").
@@ -34,7 +34,7 @@ std::string ByteImmediate(double value) {
 
 // The lines of a test. Instructions are written behind the indent; an entry
 // that starts with "A>" is already a whole label line.
-std::vector<std::string> CompareWithZero(int op, const std::string& x, const std::string& f,
+std::vector<std::string> CompareWithZero(Comparison op, const std::string& x, const std::string& f,
                                          const std::string& m) {
     const std::string load = "MOVF " + x + " , W";
     const std::string rotate = "RLF " + x + " , W";
@@ -63,7 +63,7 @@ std::vector<std::string> CompareWithZero(int op, const std::string& x, const std
 // A test on a subtraction: `equality` computes a difference whose Z flag says
 // equal, `ordering` one that leaves the carry set when there is no borrow,
 // so that with Z clear a set carry means greater.
-std::vector<std::string> SubtractionTest(int op, std::vector<std::string> equality,
+std::vector<std::string> SubtractionTest(Comparison op, std::vector<std::string> equality,
                                          std::vector<std::string> ordering, const std::string& f,
                                          const std::string& m) {
     if (op == kEqual || op == kNotEqual) {
@@ -82,14 +82,15 @@ std::vector<std::string> SubtractionTest(int op, std::vector<std::string> equali
     return ordering;
 }
 
-std::vector<std::string> CompareWithConstant(int op, const std::string& x, const std::string& k,
-                                             const std::string& f, const std::string& m) {
+std::vector<std::string> CompareWithConstant(Comparison op, const std::string& x,
+                                             const std::string& k, const std::string& f,
+                                             const std::string& m) {
     return SubtractionTest(op, {"MOVF " + x + " , W", "SUBLW " + k},
                            {"MOVLW " + k, "SUBWF " + x + " , W"}, f, m);
 }
 
 // Equality loads X and computes Y - X; the orderings load Y and compute X - Y.
-std::vector<std::string> CompareVariables(int op, const std::string& x, const std::string& y,
+std::vector<std::string> CompareVariables(Comparison op, const std::string& x, const std::string& y,
                                           const std::string& f, const std::string& m) {
     return SubtractionTest(op, {"MOVF " + x + " , W", "SUBWF " + y + " , W"},
                            {"MOVF " + y + " , W", "SUBWF " + x + " , W"}, f, m);
@@ -103,18 +104,17 @@ enum class FlagTest { kClear, kSet, kInvalid };
 
 FlagTest ReadFlagCondition(const std::string& condition, const std::string& flag) {
     if (condition == flag) return FlagTest::kSet;
-    int code = 0, position = 0, length = 0;
-    if (!Translator::FindCompareOperator(condition, code, position, length)) {
-        return FlagTest::kInvalid;
-    }
-    if (Trim(Mid(condition, 1, position - 1)) != flag) return FlagTest::kInvalid;
-    const std::string value = Trim(Mid(condition, position + length));
+    const CompareOperator found = Translator::FindCompareOperator(condition);
+    if (found.op == kNone) return FlagTest::kInvalid;
+    if (Trim(Mid(condition, 1, found.position - 1)) != flag) return FlagTest::kInvalid;
+    const std::string value = Trim(Mid(condition, found.position + found.length));
     const bool zero = value == "0";
     const bool one = value == "1";
-    if ((code == kEqual && zero) || (code == kNotEqual && one) || (code == kLess && one)) {
+    const Comparison op = found.op;
+    if ((op == kEqual && zero) || (op == kNotEqual && one) || (op == kLess && one)) {
         return FlagTest::kClear;
     }
-    if ((code == kEqual && one) || (code == kNotEqual && zero)) return FlagTest::kSet;
+    if ((op == kEqual && one) || (op == kNotEqual && zero)) return FlagTest::kSet;
     return FlagTest::kInvalid;
 }
 
@@ -125,8 +125,8 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
     S.CurrentStatement = statement;
     int thenPos = InStr(statement, " THEN");
     if (thenPos == 0) thenPos = static_cast<int>(statement.size()) + 1;
-    int op = 0, opPos = 0, opLength = 0;
-    FindCompareOperator(statement, op, opPos, opLength);
+    const CompareOperator found = FindCompareOperator(statement);
+    const Comparison op = found.op;
 
     // The frame: F where control goes when the condition fails, and with an
     // ELSE part the end label D that the THEN part jumps to.
@@ -138,7 +138,7 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         Line(elseLine) = "A>" + f + ":";
         Line(endIf) = "A>" + d + ":";
         if (!InsertLines(elseLine, 1)) return;
-        Line(elseLine) = kAsmIndent + ("GOTO " + d);
+        Line(elseLine) = Instruction("GOTO " + d);
     }
 
     if (Contains(statement, "INPUT(")) {
@@ -159,12 +159,12 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
                      (carry ? "Flag_C" : "Flag_Z"),
                  "GOTO " + f};
     } else {
-        if (op == 0) {
+        if (op == kNone) {
             ReportError("Controllare l'istruzione");
             return;
         }
-        const std::string x = Trim(Mid(statement, 4, opPos - 4));
-        const int rightStart = opPos + opLength;
+        const std::string x = Trim(Mid(statement, 4, found.position - 4));
+        const int rightStart = found.position + found.length;
         const std::string right = Trim(Mid(statement, rightStart, thenPos - rightStart));
         if (!IsVariable(x)) {
             ReportError("Variabile non definita " + x);
@@ -185,6 +185,56 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
     }
 
     ReplaceWithInstructions(ifLine, lines);
+}
+
+// Special functions in IF conditions are computed into a byte first:
+// "IF DIV10(X) THEN" becomes "W#D1 = DIV10(X)" and "IF W#D1 <> 0 THEN".
+void Translator::HoistIfFunctions() {
+    static const char* const kFunctions[] = {"DIV10(", "DIV10R(", "READ(", "GETDATA("};
+    for (int k = 1; k <= NoInput(); ++k) {
+        if (!StartsWith(Line(k), "IF ")) continue;
+        for (const char* function : kFunctions) {
+            const std::string statement = Line(k);
+            const int p = InStr(statement, function);
+            if (p == 0) continue;
+            const int open = p + static_cast<int>(std::char_traits<char>::length(function)) - 1;
+            int q = InStr(statement, ")", open + 1);
+            if (q == 0) q = static_cast<int>(statement.size());
+            if (!InsertLines(k, 1)) return;
+            const bool dynamic = function[0] == 'D';
+            const std::string t = dynamic ? NewDynamicVar() : std::string("W#VLTx");
+            const std::string call = Mid(statement, p, q - p + 1);
+            if (!text::ContainsAnyOf(statement, "=<>")) {
+                Line(k + 1) = "IF " + t + " <> 0 THEN";
+            } else {
+                Line(k + 1) = Mid(statement, 1, p - 1) + t + Mid(statement, q + 1);
+            }
+            Line(k) = t + " = " + call;
+            if (dynamic) FreeDynamicVar(t);
+        }
+    }
+}
+
+namespace {
+
+bool IsWholeLine(std::string_view line, std::string_view text) {
+    return line == text;
+}
+
+}  // namespace
+
+// Each IF line with its END IF line and the last ELSE between them.
+bool Translator::PairIfBlocks() {
+    static constexpr BlockMarkers kIfBlock = {
+        .opening = {StartsWith, "IF "},
+        .closing = {IsWholeLine, "END IF"},
+        .unclaimed = {StartsWith, "END IF"},
+        .unclaimedMessage = "Struttura IF non bilanciata, istruzione END IF senza l'IF",
+        .unclosedMessage = "Struttura IF non bilanciata",
+    };
+    return PairBlocks(kIfBlock, [this](int ifLine, int endIf, int elseLine) {
+        TranslateIfBlock(ifLine, endIf, elseLine);
+    });
 }
 
 }  // namespace tavolux

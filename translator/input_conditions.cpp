@@ -18,11 +18,10 @@ using text::Trim;
 
 namespace {
 
-// Operator codes of FindCompareOperator.
-enum Operator { kNotEqual = 1, kLessEqual, kGreaterEqual, kEqual, kLess, kGreater };
+using enum Comparison;
 
 // The operator seen from the other side: "a < b" is "b > a".
-const char* Mirrored(int op) {
+const char* Mirrored(Comparison op) {
     switch (op) {
         case kNotEqual:
             return "<>";
@@ -49,7 +48,7 @@ int ThenPosition(const std::string& line) {
 // of a subtraction of the two: Z is set when they are equal; the carry is set
 // when the port byte is not below the value if `carryWhenNotBelow`, when it
 // is not above the value otherwise.
-std::vector<std::string> JumpsAfterSubtraction(int op, bool carryWhenNotBelow,
+std::vector<std::string> JumpsAfterSubtraction(Comparison op, bool carryWhenNotBelow,
                                                const std::string& f) {
     if (op == kEqual) return {"BTFSS Reg_Status , Flag_Z", "GOTO " + f};
     if (op == kNotEqual) return {"BTFSC Reg_Status , Flag_Z", "GOTO " + f};
@@ -62,7 +61,7 @@ std::vector<std::string> JumpsAfterSubtraction(int op, bool carryWhenNotBelow,
 
 // Whole port against a constant. Against 0 the port byte is read as signed
 // (bit 7 set is negative), against any other constant as unsigned.
-std::vector<std::string> PortWithConstant(int op, const std::string& port, double value,
+std::vector<std::string> PortWithConstant(Comparison op, const std::string& port, double value,
                                           const std::string& f) {
     const std::string reg = "Reg_Port" + port;
     const std::string load = "MOVF " + reg + " , W";
@@ -99,8 +98,8 @@ std::vector<std::string> PortWithConstant(int op, const std::string& port, doubl
 
 // Whole port against a variable: W becomes V minus the port byte, and the
 // carry is set when V is not below it (unsigned).
-std::vector<std::string> PortWithVariable(int op, const std::string& port, const std::string& v,
-                                          const std::string& f) {
+std::vector<std::string> PortWithVariable(Comparison op, const std::string& port,
+                                          const std::string& v, const std::string& f) {
     std::vector<std::string> lines = {"MOVF Reg_Port" + port + " , W", "SUBWF " + v + " , W"};
     const std::vector<std::string> jumps = JumpsAfterSubtraction(op, false, f);
     lines.insert(lines.end(), jumps.begin(), jumps.end());
@@ -127,22 +126,22 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
     }
 
     std::string line = original;
-    int op = 0, opPos = 0, opLength = 0;
-    FindCompareOperator(line, op, opPos, opLength);
-    if (op != 0 && opPos < p) {
+    CompareOperator found = FindCompareOperator(line);
+    if (found.op != kNone && found.position < p) {
         // The INPUT operand goes to the left, the operator is mirrored.
         const int thenPos = ThenPosition(line);
-        const std::string left = Mid(line, 4, std::max(0, opPos - 4));
-        const std::string right =
-            Mid(line, opPos + opLength, std::max(0, thenPos - opPos - opLength));
-        line = "IF " + right + Mirrored(op) + left + " THEN";
+        const int rightStart = found.position + found.length;
+        const std::string left = Mid(line, 4, std::max(0, found.position - 4));
+        const std::string right = Mid(line, rightStart, std::max(0, thenPos - rightStart));
+        line = "IF " + right + Mirrored(found.op) + left + " THEN";
         Line(ifLine) = line;
-        FindCompareOperator(line, op, opPos, opLength);
+        found = FindCompareOperator(line);
     }
+    const Comparison op = found.op;
 
     std::vector<std::string> lines;
-    if (op != 0) {
-        const int valueStart = opPos + opLength;
+    if (op != kNone) {
+        const int valueStart = found.position + found.length;
         const std::string v =
             Trim(Mid(line, valueStart, std::max(0, ThenPosition(line) - valueStart)));
         if (IsPinName(input)) {

@@ -90,9 +90,10 @@ void Translator::WriteLibraryRoutines() {
         // Dividend in W, quotient back in W: 160, 80, 40, 20 and 10 are taken
         // from the dividend wherever they fit, one quotient bit each; what is
         // left is the remainder, which @@DV10C gives back.
-        const std::string q = NewDynamicVar();
-        const std::string r = NewDynamicVar();
-        const std::string d = NewDynamicVar();
+        const DivideBytes bytes = TakeDivideBytes();
+        const std::string& q = bytes.quotient;
+        const std::string& r = bytes.remainder;
+        const std::string& d = bytes.divisor;
         EmitLine("@@DV10: Movwf " + r);
         EmitLine("        Clrf  " + q);
         EmitLine("        Movlw 0xA0");
@@ -110,10 +111,40 @@ void Translator::WriteLibraryRoutines() {
         EmitLine("        Return");
         EmitLine("@@DV10C: Movf " + r + " , W");
         EmitLine("        Return");
-        FreeDynamicVar(q);
-        FreeDynamicVar(r);
-        FreeDynamicVar(d);
+        ReturnDivideBytes(bytes);
     }
+}
+
+// DIV10R reads the remainder the last division left, however much of the
+// program ran since: no other statement may compute into that byte. In a
+// program that reads it, the byte is taken before any pass takes
+// temporaries and stays taken for the run. Taken from the free pool, it is
+// the byte the routine takes anyway unless a loop bound holds a temporary.
+void Translator::HoldDivideRemainder() {
+    bool readsRemainder = false;
+    for (int k = 1; k <= NoInput() && !readsRemainder; ++k) {
+        readsRemainder = Line(k).find("DIV10R(") != std::string::npos;
+    }
+    if (!readsRemainder) return;
+    const std::string quotient = NewDynamicVar();
+    S.DivRemainder = NewDynamicVar();
+    FreeDynamicVar(quotient);
+}
+
+// The routine's bytes: the lowest free ones, in the order quotient,
+// remainder, divisor, and the held remainder byte when there is one.
+DivideBytes Translator::TakeDivideBytes() {
+    DivideBytes bytes;
+    bytes.quotient = NewDynamicVar();
+    bytes.remainder = S.DivRemainder.empty() ? NewDynamicVar() : S.DivRemainder;
+    bytes.divisor = NewDynamicVar();
+    return bytes;
+}
+
+void Translator::ReturnDivideBytes(const DivideBytes& bytes) {
+    FreeDynamicVar(bytes.quotient);
+    if (S.DivRemainder.empty()) FreeDynamicVar(bytes.remainder);
+    FreeDynamicVar(bytes.divisor);
 }
 
 }  // namespace tavolux

@@ -23,7 +23,7 @@ bool Translator::ReplaceWithInstructions(int k, const std::vector<std::string>& 
     std::vector<std::string> marked;
     marked.reserve(lines.size());
     for (const std::string& line : lines) {
-        marked.push_back(text::StartsWith(line, "A>") ? line : kAsmIndent + line);
+        marked.push_back(text::StartsWith(line, "A>") ? line : Instruction(line));
     }
     return ReplaceLine(k, marked);
 }
@@ -57,8 +57,7 @@ std::string Translator::NewDynamicVar() {
         }
     }
     if (k == 0) {
-        S.CurrentStatement.clear();
-        ReportError("Errore di sistema: impossibile generare variabili dinamiche");
+        Refuse({}, "Errore di sistema: impossibile generare variabili dinamiche");
         return "W#D?";
     }
     std::string name = "W#D" + text::Str(k);

@@ -130,8 +130,7 @@ bool Translator::SplitLogicalLines(bool forLines) {
         bool poolEmpty = false;
         const auto fail = [&](const char* message) {
             for (const std::string& t : temps) FreeDynamicVar(t);
-            S.CurrentStatement = statement;
-            ReportError(message);
+            Refuse(statement, message);
         };
 
         // From the right: the rightmost "(" pairs with the nearest ")" after
@@ -202,9 +201,7 @@ bool Translator::SplitLogicalLines(bool forLines) {
 
         for (const std::string& piece : pieces) {
             if (MixesOperators(piece)) {
-                S.CurrentStatement = statement;
-                ReportError("Controllore il livello di parentesi");
-                return false;
+                return Refuse(statement, "Controllore il livello di parentesi");
             }
         }
         if (poolEmpty) return false;  // reported once by the pool; the run ends

@@ -94,7 +94,6 @@ void Translator::ConfigurePorts() {
         if (StartsWith(Line(k), "IF ")) break;
     }
 
-    S.ArrayCONFIG.clear();
     if (!any) return;
     bool bankSelected = false;
     for (size_t port = 0; port < 2; ++port) {

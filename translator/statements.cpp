@@ -78,7 +78,7 @@ constexpr Rule kRules[] = {
 // An assembly line of inline text: a label line when it holds ":", an
 // instruction line otherwise.
 std::string AsmLine(const std::string& asmText) {
-    return text::Contains(asmText, ":") ? "A>" + asmText : kAsmIndent + asmText;
+    return text::Contains(asmText, ":") ? "A>" + asmText : Instruction(asmText);
 }
 
 }  // namespace
@@ -97,24 +97,24 @@ void Translator::TranslateStatement(int k) {
 
     switch (rule->family) {
         case Family::kGoto:
-            Line(k) = kAsmIndent + statement;
+            Line(k) = Instruction(statement);
             S.GotoTargets.push_back(Trim(Mid(statement, 6)));
             break;
         case Family::kCall:
             // Only the exact label of a subroutine: "M" for SUB M, "M1" for SUB M(A).
             if (IsSubName(Trim(Mid(statement, 6)))) {
-                Line(k) = kAsmIndent + statement;
+                Line(k) = Instruction(statement);
             } else {
                 ReportError("Subroutine non definita");
             }
             break;
         case Family::kEnd:
             if (!InsertLines(k, 1)) return;
-            Line(k) = "A>        SLEEP";
-            Line(k + 1) = "A>        GOTO $-1";
+            Line(k) = Instruction("SLEEP");
+            Line(k + 1) = Instruction("GOTO $-1");
             break;
         case Family::kStop:
-            Line(k) = "A>        SLEEP";
+            Line(k) = Instruction("SLEEP");
             break;
         case Family::kInlineAsm:
             if (StartsWith(statement, "ASM(")) {

@@ -6,6 +6,8 @@
 // AREA2 and AREA3. Parameters are ordinary global variables: a CALL assigns
 // its arguments to them, in order, just before the call.
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -196,12 +198,12 @@ void Translator::ResolveSubsAndCalls() {
 void Translator::TranslateSubBlock(int header, int end) {
     const std::string name = Mid(Line(header), 5);
     Line(header) = "A>" + name + ":";
-    Line(end) = std::string(kAsmIndent) + "RETURN";
+    Line(end) = Instruction("RETURN");
 
     for (int k = header; k <= end; ++k) {
         const std::string& line = Line(k);
         if (line == "EXIT SUB") {
-            Line(k) = std::string(kAsmIndent) + "RETURN";
+            Line(k) = Instruction("RETURN");
             continue;
         }
         std::string callee;
@@ -216,12 +218,88 @@ void Translator::TranslateSubBlock(int header, int end) {
         const std::string pair = name + "->" + callee;
         if (std::find(S.ArrayCALL.begin(), S.ArrayCALL.end(), pair) != S.ArrayCALL.end()) continue;
         if (S.NoCALL() >= kMaxCall) {
-            S.CurrentStatement.clear();
-            ReportError("Il programma contiene troppe chiamate a subroutine.");
+            Refuse({}, "Il programma contiene troppe chiamate a subroutine.");
             return;
         }
         if (!AddCallPair(pair)) return;
     }
+}
+
+// Each SUB header with its END SUB. Unlike the loops and IF blocks, SUB
+// blocks do not nest: a header inside a block ends the run, and so do an END
+// SUB outside every block and a header without one.
+bool Translator::PairSubBlocks() {
+    int k = 1;
+    while (k <= NoInput()) {
+        if (StartsWith(Line(k), "END SUB")) {
+            return Refuse(Line(k), "Struttura SUB...END SUB non bilanciata");
+        }
+        if (!StartsWith(Line(k), "SUB ")) {
+            ++k;
+            continue;
+        }
+        const int last = NoInput();
+        int end = 0;
+        for (int j = k + 1; j <= last; ++j) {
+            if (StartsWith(Line(j), "SUB ")) return Refuse(Line(k), "Dichiarazione SUB non chiusa");
+            if (Line(j) == "END SUB") {
+                end = j;
+                break;
+            }
+        }
+        if (end == 0) return Refuse(Line(k), "Struttura SUB...END SUB non bilanciata");
+        TranslateSubBlock(k, end);
+        if (S.Flag_Error) return false;
+        k = end + 1;
+    }
+    return true;
+}
+
+// The stack a chain of calls needs: the longest chain of call pairs, found
+// over all pairs. A chain that comes back to a subroutine already in it never
+// ends, and gets the same message as one that is too deep.
+bool Translator::CheckCallDepth() {
+    if (S.NoCALL() == 0) return true;
+    std::map<std::string, std::vector<std::string>> callees;
+    for (const std::string& pair : S.ArrayCALL) {
+        const int arrow = InStr(pair, "->");
+        if (arrow == 0) continue;
+        callees[Mid(pair, 1, arrow - 1)].push_back(Mid(pair, arrow + 2));
+    }
+    enum class Mark { kNew, kOpen, kDone };
+    std::map<std::string, Mark> mark;
+    std::map<std::string, int> longest;  // pairs in the longest chain from a name
+    bool cycle = false;
+    const std::function<int(const std::string&)> depthFrom = [&](const std::string& name) -> int {
+        Mark& m = mark[name];
+        if (m == Mark::kDone) return longest[name];
+        if (m == Mark::kOpen) {
+            cycle = true;
+            return 0;
+        }
+        m = Mark::kOpen;
+        int best = 0;
+        const auto it = callees.find(name);
+        if (it != callees.end()) {
+            for (const std::string& callee : it->second) {
+                best = std::max(best, 1 + depthFrom(callee));
+                if (cycle) break;
+            }
+        }
+        mark[name] = Mark::kDone;
+        longest[name] = best;
+        return best;
+    };
+    S.MaxCallDepth = 1;
+    for (const auto& entry : callees) {
+        S.MaxCallDepth = std::max(S.MaxCallDepth, depthFrom(entry.first));
+        if (cycle) break;
+    }
+    // The stack level is the chain plus the call into it from the main program.
+    if (cycle || S.MaxCallDepth + 1 > 6) {
+        return Refuse({}, "Superato il livello massimo di CALL a subroutine");
+    }
+    return true;
 }
 
 }  // namespace tavolux

@@ -1,8 +1,8 @@
 // The shared tests that classify the words of a statement, and the writer of
 // byte immediates.
 #include <algorithm>
-#include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "basic_text.h"
 #include "translator.h"
@@ -91,20 +91,18 @@ bool Translator::IsPinName(std::string_view name) {
     return false;
 }
 
-bool Translator::FindCompareOperator(std::string_view t, int& code, int& position, int& length) {
-    code = position = length = 0;
-    if (t.empty()) return false;
-    static constexpr std::string_view kOperators[] = {"<>", "<=", ">=", "=", "<", ">"};
-    for (int i = 0; i < static_cast<int>(std::size(kOperators)); ++i) {
-        const int at = text::InStr(t, kOperators[i]);
-        if (at > 0) {
-            code = i + 1;
-            position = at;
-            length = static_cast<int>(kOperators[i].size());
-            return true;
-        }
+CompareOperator Translator::FindCompareOperator(std::string_view t) {
+    static constexpr std::pair<std::string_view, Comparison> kOperators[] = {
+        {"<>", Comparison::kNotEqual},     {"<=", Comparison::kLessEqual},
+        {">=", Comparison::kGreaterEqual}, {"=", Comparison::kEqual},
+        {"<", Comparison::kLess},          {">", Comparison::kGreater},
+    };
+    if (t.empty()) return {};
+    for (const auto& [written, op] : kOperators) {
+        const int at = text::InStr(t, written);
+        if (at > 0) return {op, at, static_cast<int>(written.size())};
     }
-    return false;
+    return {};
 }
 
 }  // namespace tavolux

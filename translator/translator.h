@@ -10,6 +10,7 @@
 // interface takes and gives UTF-8.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,13 @@ inline constexpr int kDynVarCount = 15;
 // The mark and indent of a finished instruction line in the store.
 inline constexpr const char* kAsmIndent = "A>        ";
 
+// A finished instruction line: the mark, the indent and the instruction.
+inline std::string Instruction(std::string_view instruction) {
+    std::string line = kAsmIndent;
+    line += instruction;
+    return line;
+}
+
 struct FatRow {
     std::string name;  // column 1
     std::string type;  // column 2: "BYTE", "INTEGER", "WORD", "LONG", "SINGLE", "FLOAT"
@@ -44,19 +52,20 @@ struct SubRow {
     std::string params;  // column 3: parameter list as written
 };
 
-// The whole state of the translator. Counts are the sizes of their tables
-// (NoFAT is FAT.size() and so on); the line store keeps its own count.
-struct TranslatorState {
-    // Program line store.
-    LineStore ArrayInput{kMaxInput};
-    int NoInput() const { return ArrayInput.size(); }
+// The pool of reusable temporaries with all of them free.
+inline std::string FreeDynVarPool() {
+    std::string pool;
+    for (int k = 1; k <= kDynVarCount; ++k) pool.push_back(static_cast<char>(k));
+    return pool;
+}
 
+// What one run builds. Every run starts again from these values: the reset
+// is one assignment (Translator::ResetRun). Counts are the sizes of their
+// tables (NoFAT is FAT.size() and so on).
+struct RunState {
     // Variables and RAM.
     std::vector<FatRow> FAT;
     int NoFAT() const { return static_cast<int>(FAT.size()); }
-    int RamStart = 0;
-    int RamMax = 0;
-    int RamReserved = 0;
     int RamUsed = 0;
 
     // Subroutines and calls.
@@ -91,13 +100,16 @@ struct TranslatorState {
     bool Flag_EepromRead = false;
     bool Flag_Div10 = false;
 
-    // Name makers.
-    std::string LabelPrefix;
-    std::string TempPrefix;
+    // Name makers: the first label of a run is "@1", the first temporary "W#1".
     int LabelCounter = 0;
     int TempCounter = 0;
-    std::string DynVarPool;  // character k has the code k while "W#D" k is free, 0 while taken
+    // Character k has the code k while "W#D" k is free, 0 while taken.
+    std::string DynVarPool = FreeDynVarPool();
     int DynVarMax = 0;
+    // The byte the divide routine leaves the remainder in, held out of the
+    // pool for the whole run when the program reads it (DIV10R); empty
+    // otherwise.
+    std::string DivRemainder;
 
     // Error state.
     bool Flag_Error = false;
@@ -110,6 +122,64 @@ struct TranslatorState {
     std::string AsmText;    // the assembly text, or the error reports
     std::string CurrentFile;
     std::string Statistics;
+};
+
+// The whole state of the translator: what a run builds, and what stays from
+// run to run (the chip's RAM layout, the prefixes of generated names, and
+// the line store's slots, which the pre-pass fills anew for every run).
+struct TranslatorState : RunState {
+    // Program line store.
+    LineStore ArrayInput{kMaxInput};
+    int NoInput() const { return ArrayInput.size(); }
+
+    // RAM: variables from RamStart; RamMax bytes, RamReserved of them kept
+    // out of the DIM budget.
+    int RamStart = 12;
+    int RamMax = 68;
+    int RamReserved = 7;
+
+    // Prefixes of generated labels and temporaries.
+    std::string LabelPrefix = "@";
+    std::string TempPrefix = "W#";
+};
+
+// The comparison operators of conditions, in the order FindCompareOperator
+// looks for them: "<>", "<=" and ">=" before the "=", "<" and ">" they hold.
+enum class Comparison { kNone, kNotEqual, kLessEqual, kGreaterEqual, kEqual, kLess, kGreater };
+
+// The first comparison operator of a text: which one, at which position
+// (1-based) and how long; kNone, at 0 with length 0, when there is none.
+struct CompareOperator {
+    Comparison op = Comparison::kNone;
+    int position = 0;
+    int length = 0;
+};
+
+// The divide routine's work bytes: the quotient, the dividend that becomes
+// the remainder, the shifted divisor.
+struct DivideBytes {
+    std::string quotient;
+    std::string remainder;
+    std::string divisor;
+};
+
+// How the pairing scan knows a line of a block: a test of the line against
+// a text, such as text::StartsWith with "FOR ".
+struct LineMarker {
+    bool (*test)(std::string_view line, std::string_view text);
+    std::string_view text;
+    bool Marks(std::string_view line) const { return test(line, text); }
+};
+
+// The lines of one kind of block: its opening line, the closing line that
+// ends the pending block, and a closing line met where no block is open; and
+// what the scan reports when they do not pair.
+struct BlockMarkers {
+    LineMarker opening;
+    LineMarker closing;
+    LineMarker unclaimed;
+    const char* unclaimedMessage;  // a closing line that no opening line claimed
+    const char* unclosedMessage;   // an opening line left without its closing line
 };
 
 struct TranslationResult {
@@ -130,6 +200,7 @@ class Translator {
     TranslationResult TranslateProgram(std::string_view basicText, std::string_view currentFile);
 
     // The decimal separator of the statistics' percentages ("." by default).
+    // A setting of the caller: neither InitTranslator nor a run changes it.
     void SetDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
 
     // The tables as the last run left them.
@@ -143,21 +214,18 @@ class Translator {
     friend class TranslatorTestAccess;  // unit tests reach single passes through it
 
     // ---- driver.cpp: the run, step by step -------------------------------
-    void ResetRun();
-    void HoistIfFunctions();
+    void ResetRun();  // every RunState member back to its first value
     bool TranslateStatements();
-    bool PairSubBlocks();
-    bool CheckCallDepth();
-    bool PairForLoops();
-    bool PairDoLoops();
-    bool PairIfBlocks();
     bool TranslateAssignments();
     bool CheckResidue();
-    bool CheckLabelNames();
-    void BuildStatistics();
+    bool CheckLabelNames();  // labels.cpp
+    void BuildStatistics();  // statistics.cpp
 
     // ---- errors.cpp: the error report and the checked tables ------------
     void ReportError(std::string_view message);
+    // Reports `message` with `statement` as the statement in question (none
+    // when empty); false, so that a check can end with `return Refuse(...)`.
+    bool Refuse(std::string_view statement, std::string_view message);
     // A fixed table is full: the run ends with one message naming the limit.
     void ReportTableFull(std::string_view table, int limit);
     bool AddFatRow(std::string name, std::string type, std::string size);
@@ -192,7 +260,7 @@ class Translator {
     bool IsSubName(std::string_view name) const;
     static bool IsPortName(std::string_view name);
     static bool IsPinName(std::string_view name);
-    static bool FindCompareOperator(std::string_view text, int& code, int& position, int& length);
+    static CompareOperator FindCompareOperator(std::string_view text);
 
   private:
     // ---- prepass.cpp -------------------------------------------------------
@@ -227,10 +295,20 @@ class Translator {
     void TranslateWait(int k);
     void TranslateWrite(int k);
 
-    // ---- block translators -----------------------------------------------
+    // ---- block pairing scans and block translators ------------------------
+    // block_pairing.cpp: finds the blocks of one kind, innermost first, and
+    // hands each to `translate` (with its ELSE line, -1 when it has none).
+    using BlockTranslator = std::function<void(int opening, int closing, int elseLine)>;
+    bool PairBlocks(const BlockMarkers& markers, const BlockTranslator& translate);
+    bool PairSubBlocks();                                        // subroutines.cpp
+    bool CheckCallDepth();                                       // subroutines.cpp
     void TranslateSubBlock(int header, int end);                 // subroutines.cpp
+    bool PairForLoops();                                         // for_loops.cpp
     void TranslateForNext(int forLine, int nextLine);            // for_loops.cpp
+    bool PairDoLoops();                                          // do_loops.cpp
     void TranslateDoLoop(int doLine, int loopLine);              // do_loops.cpp
+    void HoistIfFunctions();                                     // if_blocks.cpp
+    bool PairIfBlocks();                                         // if_blocks.cpp
     void TranslateIfBlock(int ifLine, int endIf, int elseLine);  // if_blocks.cpp
     void TranslateAssignment(int k, int equalsPos);              // assignments.cpp
     void TranslateLogicalAssignment(int k, int equalsPos);       // logic_assign.cpp
@@ -249,6 +327,9 @@ class Translator {
     void EmitLine(std::string_view line);
     void WriteDataTable();
     void WriteLibraryRoutines();
+    void HoldDivideRemainder();
+    DivideBytes TakeDivideBytes();
+    void ReturnDivideBytes(const DivideBytes& bytes);
 
     TranslatorState S;
     std::string decimalSeparator_ = ".";

@@ -65,8 +65,7 @@ void Translator::WriteAsmProgram() {
         }
         if (end - 1 > 0x4F) {
             S.AsmText.clear();
-            S.CurrentStatement.clear();
-            ReportError("Memoria RAM insufficiente: le variabili superano l'indirizzo 0x4F");
+            Refuse({}, "Memoria RAM insufficiente: le variabili superano l'indirizzo 0x4F");
             return;
         }
     }

@@ -13,4 +13,4 @@ add_library(tavolux_shell_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/settings_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_files.cpp)
 target_include_directories(tavolux_shell_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(tavolux_shell_core PUBLIC Qt6::Core Qt6::Gui tavolux_equates)
+target_link_libraries(tavolux_shell_core PUBLIC Qt6::Core Qt6::Gui)

@@ -8,17 +8,19 @@ namespace {
 using tavolux::Translator;
 
 TEST(Symbols, FormatHexLiteral) {
-    const std::pair<int, const char*> cases[] = {{0, "0"},     {1, "0x01"},    {10, "0x0A"},
-                                                 {255, "0xFF"}, {-1, "0xFF"},  {-2, "0xFE"},
+    const std::pair<int, const char*> cases[] = {{0, "0"},      {1, "0x01"},     {10, "0x0A"},
+                                                 {255, "0xFF"}, {-1, "0xFF"},    {-2, "0xFE"},
                                                  {256, "0x00"}, {-32768, "0x00"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(Translator::FormatHexLiteral(value), text);
 }
 
 TEST(Symbols, IsNumberWantsTheCanonicalWriting) {
-    for (const char* yes : {"5", "-5", "0", "1.5", "1,5", ".5", "-.25", " 12 ", "&H", "&HZZ", "255"}) {
+    for (const char* yes :
+         {"5", "-5", "0", "1.5", "1,5", ".5", "-.25", " 12 ", "&H", "&HZZ", "255"}) {
         EXPECT_TRUE(Translator::IsNumber(yes)) << yes;
     }
-    for (const char* no : {"05", "+5", "5.", "1.50", "0.5", "1E3", "5A", "-0", "1 2", "", "  ", "X", "-"}) {
+    for (const char* no :
+         {"05", "+5", "5.", "1.50", "0.5", "1E3", "5A", "-0", "1 2", "", "  ", "X", "-"}) {
         EXPECT_FALSE(Translator::IsNumber(no)) << no;
     }
 }
@@ -41,16 +43,16 @@ TEST(Symbols, FindCompareOperatorTriesTheOperatorsInOrder) {
         int code, position, length;
     };
     const Case cases[] = {
-        {"X<=3", true, 2, 2, 2},       {"X=<3", true, 4, 2, 1},  {"A = B <> C", true, 1, 7, 2},
-        {"X >= 1", true, 3, 3, 2},     {"X > 1", true, 6, 3, 1}, {"X < 1", true, 5, 3, 1},
-        {"X", false, 0, 0, 0},         {"", false, 0, 0, 0},
+        {"X<=3", true, 2, 2, 2},   {"X=<3", true, 4, 2, 1},  {"A = B <> C", true, 1, 7, 2},
+        {"X >= 1", true, 3, 3, 2}, {"X > 1", true, 6, 3, 1}, {"X < 1", true, 5, 3, 1},
+        {"X", false, 0, 0, 0},     {"", false, 0, 0, 0},
     };
     for (const Case& c : cases) {
-        int code = -1, position = -1, length = -1;
-        EXPECT_EQ(Translator::FindCompareOperator(c.text, code, position, length), c.found) << c.text;
-        EXPECT_EQ(code, c.code) << c.text;
-        EXPECT_EQ(position, c.position) << c.text;
-        EXPECT_EQ(length, c.length) << c.text;
+        const tavolux::CompareOperator found = Translator::FindCompareOperator(c.text);
+        EXPECT_EQ(found.op != tavolux::Comparison::kNone, c.found) << c.text;
+        EXPECT_EQ(static_cast<int>(found.op), c.code) << c.text;
+        EXPECT_EQ(found.position, c.position) << c.text;
+        EXPECT_EQ(found.length, c.length) << c.text;
     }
 }
 
@@ -58,7 +60,8 @@ TEST(Symbols, VariablesAndSubroutineLabels) {
     Translator t;
     tavolux::TranslatorTestAccess a(t);
     auto& s = a.State();
-    s.FAT = {{"CONTA", "BYTE", "1"}, {"N", "INTEGER", "2"}, {"F", "FLOAT", "4"}, {"L", "LONG", "8"}};
+    s.FAT = {
+        {"CONTA", "BYTE", "1"}, {"N", "INTEGER", "2"}, {"F", "FLOAT", "4"}, {"L", "LONG", "8"}};
     EXPECT_TRUE(t.IsVariable("CONTA"));
     EXPECT_TRUE(t.IsVariable("W#VLTx"));  // generated names count before they are declared
     EXPECT_FALSE(t.IsVariable("conta"));

@@ -1,0 +1,11 @@
+DIM M, X, Z AS BYTE
+M = 27
+X = 0
+Z = 0
+X = DIV10(M)
+Z = (254 XOR Z) AND (0 XOR X)
+IF (X AND 3) = (M AND 254) THEN
+X = 1
+END IF
+Z = DIV10R(M)
+END

@@ -1,0 +1,8 @@
+DIM M, X, Z, Y, I AS BYTE
+M = 27
+FOR I = 0 TO (M AND 3)
+X = DIV10(M)
+Y = (M AND 1) OR (X AND 1)
+Z = DIV10R(M)
+NEXT I
+END

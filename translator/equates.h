@@ -1,0 +1,19 @@
+// The equates text "PIC16F84.DEF" that every generated program includes:
+// register addresses, bit numbers and status flags. The same table gives
+// the text and the symbols it defines, which no variable or label of a
+// program may take.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolux {
+
+// The 48 lines, each ended by CR LF.
+std::string BuildEquatesText();
+
+// Every symbol the equates text defines, in its order. Case matters for them.
+std::vector<std::string_view> EquateSymbols();
+
+}  // namespace tavolux
