@@ -290,7 +290,8 @@ Form9* OpenWaitCalculator() {
 }
 
 void ShowWaitCalculator() {
-    if (!openCalculator) {
+    // A closed calculator is only waiting to be deleted: a new one takes its place.
+    if (!openCalculator || openCalculator->isHidden()) {
         openCalculator = new Form9;
         openCalculator->Form9_Form_Load();
         if (QScreen* screen = QGuiApplication::primaryScreen()) {

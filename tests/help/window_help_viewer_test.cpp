@@ -244,9 +244,19 @@ TEST_F(WindowHelpViewer, WaitUtilityOpensOneCalculatorThatOutlivesTheViewer) {
     DeleteClosedWindows();
     ASSERT_TRUE(calculator);
     EXPECT_TRUE(calculator->isVisible());
+
+    // Closed and asked for again before the closed one is deleted: a new one
+    // stays open.
     calculator->close();
+    ShowWaitCalculator();
     DeleteClosedWindows();
     EXPECT_TRUE(calculator.isNull());
+    QPointer<Form9> next = OpenWaitCalculator();
+    ASSERT_TRUE(next);
+    EXPECT_TRUE(next->isVisible());
+    next->close();
+    DeleteClosedWindows();
+    EXPECT_TRUE(next.isNull());
 }
 
 // ---- Export ------------------------------------------------------------------
