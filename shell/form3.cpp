@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "controls.h"
 #include "form_select_colore.h"
 #include "layout.h"
 #include "modal.h"
@@ -122,12 +123,8 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
         Check1[i] = check;
     }
 
-    Command1 = new QPushButton(QStringLiteral("reset"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = MakeCommandButton(this, "Command1", QStringLiteral("reset"));
     Command1->setFont(RowFont());
-    // Enter belongs to the boxes: the button must not take it.
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
     SetBackColor(Command1, Rgb(255, 255, 0));
     Command1->setGeometry(TwipsToPixels(2550, kGridBottom + 180, 1500, 495));
     connect(Command1, &QPushButton::clicked, this, &Form3::Form3_Command1_Click);

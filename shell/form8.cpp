@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "backup_archive.h"
+#include "controls.h"
 #include "layout.h"
 #include "modal.h"
 #include "numbers.h"
@@ -32,14 +33,6 @@ QFont SansSerif(bool bold = false) {
     font.setPointSizeF(9.75);
     font.setBold(bold);
     return font;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
 }
 
 QLineEdit* MakeBox(QWidget* parent, const char* name) {
@@ -66,7 +59,7 @@ Form8::Form8(BasicPaneAccess pane, QWidget* parent) : QDialog(parent), pane_(std
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Command1 = MakeButton(Frame1, "Command1", QStringLiteral("Salva copia"));
+    Command1 = MakeCommandButton(Frame1, "Command1", QStringLiteral("Salva copia"));
     Command1->setEnabled(false);
     Text2 = MakeBox(Frame1, "Text2");
     Text2->setText(
@@ -84,12 +77,12 @@ Form8::Form8(BasicPaneAccess pane, QWidget* parent) : QDialog(parent), pane_(std
     listFont.setPointSizeF(14.25);
     List1->setFont(listFont);
 
-    Command3 = MakeButton(this, "Command3", QStringLiteral("Elimina BackUp"));
+    Command3 = MakeCommandButton(this, "Command3", QStringLiteral("Elimina BackUp"));
     Command3->setEnabled(false);
-    Command4 = MakeButton(this, "Command4", QStringLiteral("Cancella archivio"));
-    Command5 = MakeButton(this, "Command5", QStringLiteral("Ripristina Backup"));
+    Command4 = MakeCommandButton(this, "Command4", QStringLiteral("Cancella archivio"));
+    Command5 = MakeCommandButton(this, "Command5", QStringLiteral("Ripristina Backup"));
     Command5->setEnabled(false);
-    Command2 = MakeButton(this, "Command2", QStringLiteral("Fine"));
+    Command2 = MakeCommandButton(this, "Command2", QStringLiteral("Fine"));
     SetBackColor(Command2, Rgb(0, 255, 0));
 
     Frame1->setGeometry(TwipsToPixels(120, 60, 10920, 1140));

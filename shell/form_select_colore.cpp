@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "controls.h"
 #include "layout.h"
 #include "numbers.h"
 #include "palette.h"
@@ -18,15 +19,6 @@
 namespace tavolux::shell {
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter belongs to the hex boxes: no button may take it.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
 
 // The controls of one colour, in its frame: the bars "B", "G", "R" from the
 // top, the hex box under them and RANDOM beside the box.
@@ -50,7 +42,7 @@ QGroupBox* MakeColourFrame(QWidget* parent, const char* name, const QString& cap
     *box = new QLineEdit(frame);
     (*box)->setObjectName(QString::fromLatin1(boxName));
     (*box)->setGeometry(TwipsToPixels(450, 1575, 1650, 390));
-    *random = MakeButton(frame, randomName, QStringLiteral("RANDOM"));
+    *random = MakeCommandButton(frame, randomName, QStringLiteral("RANDOM"));
     (*random)->setGeometry(TwipsToPixels(2400, 1530, 1650, 450));
     return frame;
 }
@@ -103,9 +95,9 @@ FormSelectColore::FormSelectColore(QWidget* parent) : QDialog(parent) {
     Picture1->setGeometry(TwipsToPixels(4725, 225, 2985, 3000));
     Picture1->setCursor(Qt::CrossCursor);
 
-    BTNOK = MakeButton(this, "BTNOK", QStringLiteral("OK"));
+    BTNOK = MakeCommandButton(this, "BTNOK", QStringLiteral("OK"));
     BTNOK->setGeometry(TwipsToPixels(4725, 4350, 2625, 600));
-    BTNAnnulla = MakeButton(this, "BTNAnnulla", QStringLiteral("ANNULLA"));
+    BTNAnnulla = MakeCommandButton(this, "BTNAnnulla", QStringLiteral("ANNULLA"));
     BTNAnnulla->setGeometry(TwipsToPixels(4725, 5100, 2625, 600));
 
     for (QScrollBar* bar : ColoreCarattere) {

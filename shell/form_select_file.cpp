@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "controls.h"
 #include "file_names.h"
 #include "modal.h"
 #include "my_msg_box.h"
@@ -44,10 +45,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+    QPushButton* button = MakeCommandButton(parent, name, caption);
     button->setFont(TimesFont(14.25, true));
-    button->setAutoDefault(false);
     return button;
 }
 
