@@ -67,6 +67,10 @@ void Translator::ExpandConstants() {
         if (StartsWith(line, "IF ") || StartsWith(line, "FOR ") || StartsWith(line, "DO")) break;
         if (!StartsWith(line, "CONST ") && !StartsWith(line, "SYMBOL ")) continue;
         S.CurrentStatement = line;
+        if (table.size() >= static_cast<size_t>(kMaxConst)) {
+            ReportTableFull("definizioni CONST/SYMBOL", kMaxConst);
+            return;
+        }
         const int equals = InStr(line, "=");
         if (equals == 0) {
             ReportError("Definizione errata di CONST/SYMBOL");

@@ -28,6 +28,7 @@ inline constexpr int kMaxInt = 30;
 inline constexpr int kMaxData = 252;
 inline constexpr int kMaxDataValues = 250;  // the values a program may give in DATA
 inline constexpr int kMaxConfig = 20;
+inline constexpr int kMaxConst = 100;  // CONST and SYMBOL definitions
 inline constexpr int kDynVarCount = 15;
 
 // The mark and indent of a finished instruction line in the store.
