@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "basic_text.h"
 #include "chip.h"
 
 namespace {
@@ -29,6 +30,7 @@ using tavolux::testing::PinStimulus;
 using tavolux::testing::Pulses;
 using tavolux::testing::ReadFile;
 using tavolux::testing::RunInGpsim;
+using tavolux::text::UCase;
 
 // A number, a file register given by its address, or a variable.
 struct Operand {
@@ -68,14 +70,9 @@ std::vector<std::string> Words(const std::string& text) {
     return words;
 }
 
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // A decimal number or an "&H" hexadecimal one, from 0 to `limit`.
 bool ReadNumber(const std::string& word, long limit, long& value) {
-    const bool hex = word.size() > 2 && Upper(word.substr(0, 2)) == "&H";
+    const bool hex = word.size() > 2 && UCase(word.substr(0, 2)) == "&H";
     const std::string digits = hex ? word.substr(2) : word;
     if (digits.empty() || digits.size() > 9) return false;
     for (char c : digits) {
@@ -94,7 +91,7 @@ bool ReadOperand(const std::string& word, Operand& operand) {
         operand = {Operand::Kind::kNumber, static_cast<int>(value), ""};
         return true;
     }
-    const std::string upper = Upper(word);
+    const std::string upper = UCase(word);
     if (upper.size() > 5 && upper.rfind("REG(", 0) == 0 && upper.back() == ')') {
         if (!ReadNumber(upper.substr(4, upper.size() - 5), 0xFF, value)) return false;
         operand = {Operand::Kind::kRegister, static_cast<int>(value), ""};
@@ -111,7 +108,7 @@ bool ReadOperand(const std::string& word, Operand& operand) {
 bool ReadSide(const std::vector<std::string>& words, Side& side) {
     for (size_t i = 0; i < words.size(); ++i) {
         if (i % 2 == 1) {
-            const std::string op = Upper(words[i]);
+            const std::string op = UCase(words[i]);
             if (op != "+" && op != "-" && op != "AND") return false;
             side.operators.push_back(op);
             continue;
@@ -136,7 +133,7 @@ bool ReadCheck(const std::vector<std::string>& words, Check& check) {
 
 // "A0" to "A4" and "B0" to "B7" as gpsim names them.
 bool ReadPin(const std::string& word, std::string& pin) {
-    const std::string upper = Upper(word);
+    const std::string upper = UCase(word);
     if (upper.size() != 2) return false;
     const char port = upper[0];
     const char bit = upper[1];
