@@ -187,26 +187,16 @@ void Form4::Form4_List1_Click() {
     if (chosen.isEmpty()) return;
     const QByteArray item = chosen.first()->text().toUtf8();
 
-    Text1->setPlainText(QStringLiteral("\n"));  // one empty line above the topic
-    Picture1->hide();
     const HelpDispatch dispatch = DispatchHelpItem(View(item));
-    if (dispatch.showPicture) {
-        Picture1->show();
-        return;
-    }
     const auto& procedures = dispatch.procedures;
-    const HelpContext context = CurrentContext(
-        std::find(procedures.begin(), procedures.end(), "ShowTopicWorkspace") != procedures.end());
-    for (std::string_view procedure : procedures) {
-        if (procedure == kShowWaitCalculator) {
-            ShowWaitCalculator();
-            continue;
-        }
-        for (const std::string& line : TopicLines(procedure, context)) {
-            AppendHelpLine(QString::fromStdString(line));
-        }
-    }
-    if (Text() == QStringLiteral("\r\n")) ShowInstructions();
+    const auto runs = [&](std::string_view procedure) {
+        return std::find(procedures.begin(), procedures.end(), procedure) != procedures.end();
+    };
+    if (runs(kShowWaitCalculator)) ShowWaitCalculator();
+    const std::string text = HelpPageText(View(item), CurrentContext(runs("ShowTopicWorkspace")));
+    Text1->setPlainText(
+        shell::ToPaneText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+    Picture1->setVisible(dispatch.showPicture);
 }
 
 // The file holds what every entry shows (BuildHelpExport); it is written

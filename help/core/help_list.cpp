@@ -1,21 +1,19 @@
 #include "help_list.h"
 
+#include "basic_text.h"
+
 namespace tavolux::help {
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-bool StartsWith(std::string_view item, std::string_view text) {
-    return item.substr(0, text.size()) == text;
-}
-
 bool Holds(const DispatchRule& rule, std::string_view item) {
-    return rule.match == Match::Whole ? item == rule.text : StartsWith(item, rule.text);
+    return rule.match == Match::Whole ? item == rule.text : text::StartsWith(item, rule.text);
 }
 
 bool IsBlankItem(std::string_view item) {
-    return item.find_first_not_of(' ') == std::string_view::npos;
+    return text::Trim(item).empty();
 }
 
 }  // namespace
@@ -176,8 +174,8 @@ const std::vector<DispatchRule>& DispatchRules() {
 
 HelpDispatch DispatchHelpItem(std::string_view item) {
     HelpDispatch dispatch;
-    if (StartsWith(item, "Il micro")) dispatch.procedures.push_back("ShowTopicMicro");
-    if (StartsWith(item, "Package")) {
+    if (text::StartsWith(item, "Il micro")) dispatch.procedures.push_back("ShowTopicMicro");
+    if (text::StartsWith(item, "Package")) {
         dispatch.showPicture = true;
         return dispatch;
     }

@@ -4,44 +4,38 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "help_topics.h"
+#include "topic_checks.h"
 #include "translator.h"
 
 namespace tavolux::help {
 namespace {
 
-// A fixed text of a topic: a whole line, or a piece of a line that the
-// topic completes with its own words.
-struct Quote {
-    std::string_view text;
-    bool wholeLine = true;
-};
-constexpr bool kPart = false;
+using namespace topic_checks;
 
-struct TopicQuotes {
-    std::string_view procedure;
-    std::vector<Quote> quotes;  // in order; the first is the heading, the first line
-    bool endsWithEmptyLine = false;
-};
-
-const std::vector<TopicQuotes>& Table() {
-    static const std::vector<TopicQuotes> table = {
+// The fixed texts of each topic in their order: whole lines, but for those
+// marked kWithin, pieces of a line that the topic completes with its own
+// words. The first is the heading, the first line.
+const std::vector<QuotedTopic>& Table() {
+    static const std::vector<QuotedTopic> table = {
         {"ShowTopicAsc",
+         false,
          {{"Istruzione Ascii"},
-          {"In fase di compilazione (translation)", kPart},
+          {"In fase di compilazione (translation)", kWithin},
           {"---Esempio---"},
           {"..."},
           {"Write X , 0"},
           {"..."},
-          {" , 15", kPart},
+          {" , 15", kWithin},
           {"..."},
-          {"Attenzione: Non ammette variabili come argomento."}},
-         true},
+          {"Attenzione: Non ammette variabili come argomento."}}},
         {"ShowTopicAsm",
+         false,
          {{"Inserimento di un'istruzione assembly"},
           {" ASM{ Istruzione 1"},
           {"      Istruzione 2"},
@@ -64,6 +58,7 @@ const std::vector<TopicQuotes>& Table() {
           {"..."},
           {"***ATTENZIONE***"}}},
         {"ShowTopicBreak",
+         false,
          {{"Interrompe incondizionatamente un ciclo DO While oppure un ciclo For Next"},
           {"Do While X>0"},
           {". . ."},
@@ -73,6 +68,7 @@ const std::vector<TopicQuotes>& Table() {
           {". . ."},
           {"LOOP"}}},
         {"ShowTopicCall",
+         false,
          {{"Istruzione di chiamata di un sottoprogramma"},
           {"---Esempio---"},
           {"'Programma main"},
@@ -98,6 +94,7 @@ const std::vector<TopicQuotes>& Table() {
           {"SUB Area( LatoX , LatoY , LatoZ )"},
           {" "}}},
         {"ShowTopicClear",
+         false,
          {{"Azzeramento Porta/Linea"},
           {"---Esempio---"},
           {"Clear A       'Azzera la porta A"},
@@ -107,12 +104,14 @@ const std::vector<TopicQuotes>& Table() {
           {"L'istruzione è equivalente a: OUTPUT PORT A , 0"},
           {"VEDERE: SET CARRY, RESET CARRY, OUTPUT, SET, RESET"}}},
         {"ShowTopicClearCarry",
+         false,
          {{"Imposta il flag Carry a 0, livello logico OFF"},
           {"---Esempio---"},
           {"Clear Carry"},
           {"Clear Flag Carry"},
           {"VEDERE: SET CARRY, RESET CARRY"}}},
         {"ShowTopicConfig",
+         false,
          {{"Configura le porte I/O del micro"},
           {"---Esempio---"},
           {"Config A3 As Input"},
@@ -121,6 +120,7 @@ const std::vector<TopicQuotes>& Table() {
           {"Attenzione: l'istruzione CONFIG deve essere una delle prime istruzioni."},
           {"VEDERE: RECONFIG"}}},
         {"ShowTopicConst",
+         false,
          {{"Definisce una costante simbolica per il l'intero programma."},
           {"---Esempio---"},
           {"Const LineaInput = A3"},
@@ -133,13 +133,15 @@ const std::vector<TopicQuotes>& Table() {
           {". . ."},
           {"Attenzione: l'istruzione CONST/SYMBOL deve essere una delle prime istruzioni."}}},
         {"ShowTopicData",
+         false,
          {{"Dimensionamento di un'area DATA"},
           {" "},
           {"---Esempio---"},
           {"DATA 3, 7, 123, 78"},
-          {"DATA 0x5A , ", kPart},
-          {" , B'01101100'", kPart}}},
+          {"DATA 0x5A , ", kWithin},
+          {" , B'01101100'", kWithin}}},
         {"ShowTopicDim",
+         false,
          {{"Dimensionamento di variabili."},
           {"--Esempio--"},
           {"Dim X as Byte     (riserva 1 Byte dell'area RAM)"},
@@ -148,6 +150,7 @@ const std::vector<TopicQuotes>& Table() {
           {"Dim Temp, Lato as Byte  (dimensionamento multiplo)"},
           {"Attenzione: l'istruzione DIM deve essere una delle prime istruzioni."}}},
         {"ShowTopicDiv10",
+         false,
          {{"La funzione permette di eseguire la divisione per 10 (Div10) ottenendo la parte "
            "intera del quoziente."},
           {"Sintassi:   Var.Quoziente = Div10( Var.Dividendo )"},
@@ -157,6 +160,7 @@ const std::vector<TopicQuotes>& Table() {
           {"Y = Div10( X )  'Y assumerà il valore 20"},
           {"Z = Div10r()    'Z assumerà il valore 7"}}},
         {"ShowTopicDo",
+         false,
          {{"Definizione di un ciclo iterativo"},
           {"---Esempio---"},
           {"Do While X>Y"},
@@ -180,6 +184,7 @@ const std::vector<TopicQuotes>& Table() {
           {"Do ... Loop While <cond.>"},
           {"Do ... Loop Until <cond.>"}}},
         {"ShowTopicEnd",
+         false,
          {{"Istruzione di fine programma"},
           {"---Esempio---"},
           {"Dim X as Byte"},
@@ -191,6 +196,7 @@ const std::vector<TopicQuotes>& Table() {
           {"END SUB"},
           {"VEDERE: STOP"}}},
         {"ShowTopicEndSub",
+         false,
          {{"Istruzione di chiusura di una subroutine"},
           {"---Esempio---"},
           {"SUB Display"},
@@ -198,6 +204,7 @@ const std::vector<TopicQuotes>& Table() {
           {"..."},
           {"END SUB"}}},
         {"ShowTopicExitSub",
+         false,
          {{"Interruzione di una subroutine"},
           {"---Esempio---"},
           {"SUB Display"},
@@ -206,18 +213,19 @@ const std::vector<TopicQuotes>& Table() {
           {"..."},
           {"END SUB"}}},
         {"ShowTopicFlagCarry",
+         false,
          {{"Lettura dello stato logico del flag carry"},
           {"---Esempio---"},
           {"X = Flag_Carry"},
-          {"IF Flag_Carry = 1 THEN ..."}},
-         true},
+          {"IF Flag_Carry = 1 THEN ..."}}},
         {"ShowTopicFlagZero",
+         false,
          {{"Lettura dello stato logico del flag zero"},
           {"---Esempio---"},
           {"X = Flag_Zero "},
-          {"IF Flag_Zero = 1 THEN ..."}},
-         true},
+          {"IF Flag_Zero = 1 THEN ..."}}},
         {"ShowTopicFor",
+         false,
          {{"Definizione di un ciclo iterativo For...Next"},
           {" "},
           {"FOR [var]=[Val. iniziale] TO [Val. finale] STEP [incremnto]"},
@@ -240,14 +248,15 @@ const std::vector<TopicQuotes>& Table() {
           {"Next I"},
           {"Esempio di ciclo FOR/NEXT con l'uso di variabili"}}},
         {"ShowTopicGetData",
+         false,
          {{"Lettura dell'area di memoria DATA"},
           {"            Variabile = GETDATA( Indice )"},
           {"---Esempio---"},
           {"X = GetData(1)"},
           {"Y = GetData(Indice)"},
-          {"IF GetData(X) > Y THEN ..."}},
-         true},
+          {"IF GetData(X) > Y THEN ..."}}},
         {"ShowTopicGoto",
+         false,
          {{"L'istruzione permette di eseguire un salto incondizionato."},
           {"Esempio"},
           {"Inizio: X=0"},
@@ -267,70 +276,24 @@ const TopicText* Find(std::string_view procedure) {
     return nullptr;
 }
 
-bool IsValidUtf8(std::string_view s) {
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const size_t extra = c < 0x80             ? 0
-                             : (c & 0xE0) == 0xC0 ? 1
-                             : (c & 0xF0) == 0xE0 ? 2
-                             : (c & 0xF8) == 0xF0 ? 3
-                                                  : 4;
-        if (extra == 4 || s.size() - i <= extra) return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
-TEST(HelpTopicsAscToGoto, OneEntryPerProcedureInListOrder) {
-    std::vector<std::string_view> names;
-    for (const TopicText& topic : StatementTopicsAscToGoto()) names.push_back(topic.procedure);
-    std::vector<std::string_view> expected;
-    for (const TopicQuotes& row : Table()) expected.push_back(row.procedure);
-    EXPECT_EQ(names, expected);
-}
+// The topics that end with an empty line; every other one ends with text.
+const std::set<std::string_view> kEndWithEmptyLine = {"ShowTopicAsc", "ShowTopicFlagCarry",
+                                                      "ShowTopicFlagZero", "ShowTopicGetData"};
 
 TEST(HelpTopicsAscToGoto, EveryFixedTextStandsInItsPlace) {
-    for (const TopicQuotes& row : Table()) {
-        SCOPED_TRACE(row.procedure);
-        const TopicText* topic = Find(row.procedure);
-        ASSERT_NE(topic, nullptr);
-        const auto& lines = topic->lines;
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines.front(), row.quotes.front().text) << "the heading is the first line";
-        EXPECT_EQ(lines.back().empty(), row.endsWithEmptyLine) << lines.back();
+    ExpectQuotedTopics(StatementTopicsAscToGoto(), Table());
+}
 
-        // A cursor over the lines: a piece may be followed by another piece
-        // of the same line, a whole line only by later lines.
-        size_t line = 0, column = 0;
-        for (const Quote& quote : row.quotes) {
-            bool found = false;
-            for (; line < lines.size() && !found; ++line, column = 0) {
-                if (quote.wholeLine) {
-                    if (column == 0 && lines[line] == quote.text) found = true;
-                } else if (size_t at = lines[line].find(quote.text, column);
-                           at != std::string_view::npos) {
-                    column = at + quote.text.size();
-                    found = true;
-                    break;
-                }
-            }
-            EXPECT_TRUE(found) << "missing or out of order: \"" << quote.text << "\"";
-            if (!found) break;
-        }
+TEST(HelpTopicsAscToGoto, OnlyTheTopicsThatShouldEndWithAnEmptyLine) {
+    for (const TopicText& topic : StatementTopicsAscToGoto()) {
+        ASSERT_FALSE(topic.lines.empty()) << topic.procedure;
+        EXPECT_EQ(topic.lines.back().empty(), kEndWithEmptyLine.contains(topic.procedure))
+            << topic.procedure << ": " << topic.lines.back();
     }
 }
 
 TEST(HelpTopicsAscToGoto, LinesArePlainUtf8WithoutLineEnds) {
-    for (const TopicText& topic : StatementTopicsAscToGoto()) {
-        for (std::string_view line : topic.lines) {
-            EXPECT_TRUE(IsValidUtf8(line)) << topic.procedure << ": " << line;
-            EXPECT_EQ(line.find_first_of("\r\n\t"), std::string_view::npos)
-                << topic.procedure << ": " << line;
-        }
-    }
+    ExpectWellFormedLines(StatementTopicsAscToGoto());
 }
 
 // Runs of lines that must follow one another exactly, blanks included.
