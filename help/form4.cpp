@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
-#include <QTextCursor>
 #include <algorithm>
 #include <string_view>
 
@@ -168,12 +167,6 @@ void Form4::Form4_Form_Load() {
 
 QString Form4::Text() const {
     return shell::FromPaneText(Text1->toPlainText());
-}
-
-void Form4::AppendHelpLine(const QString& line) {
-    QTextCursor end(Text1->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(shell::ToPaneText(line + QStringLiteral("\r\n")));
 }
 
 void Form4::ShowInstructions() {

@@ -20,8 +20,6 @@ class Form4 : public QWidget {
     // The text box's text as the program sees it: lines ended by CR LF.
     QString Text() const;
 
-    // Adds `line` and CR LF at the end of the text box.
-    void AppendHelpLine(const QString& line);
     // Replaces the text with the instructions.
     void ShowInstructions();
 

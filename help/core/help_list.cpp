@@ -185,14 +185,21 @@ HelpDispatch DispatchHelpItem(std::string_view item) {
     return dispatch;
 }
 
+namespace {
+
+// One line of a topic, and its line end.
+void AppendHelpLine(std::string& text, std::string_view line) {
+    text.append(line).append(kCrLf);
+}
+
+}  // namespace
+
 std::string HelpPageText(std::string_view item, const HelpContext& context) {
     std::string text(kCrLf);
     const HelpDispatch dispatch = DispatchHelpItem(item);
     if (dispatch.showPicture) return text;
     for (std::string_view procedure : dispatch.procedures) {
-        for (const std::string& line : TopicLines(procedure, context)) {
-            text.append(line).append(kCrLf);
-        }
+        for (const std::string& line : TopicLines(procedure, context)) AppendHelpLine(text, line);
     }
     if (text == kCrLf) return std::string(HelpInstructions());
     return text;
