@@ -22,6 +22,10 @@ namespace tavolux::testing {
 
 namespace fs = std::filesystem;
 
+std::string CaseCurrentFile(const std::string& caseName) {
+    return "C:\\TAVOLUX\\" + caseName + ".bas";
+}
+
 std::string ToCrLf(const std::string& text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);

@@ -12,10 +12,14 @@ namespace tavolux::testing {
 std::string ToCrLf(const std::string& text);
 std::string ReadFile(const std::string& path);
 
+// The current file a translator case is translated with ("C:\TAVOLUX\NNN-name.bas"),
+// which the statistics name.
+std::string CaseCurrentFile(const std::string& caseName);
+
 struct Assembly {
-    bool ok = false;        // gpasm ended well and printed no Error line
-    std::string messages;   // what gpasm printed
-    std::string folder;     // where prog.asm, prog.cod and PIC16F84.DEF are
+    bool ok = false;       // gpasm ended well and printed no Error line
+    std::string messages;  // what gpasm printed
+    std::string folder;    // where prog.asm, prog.cod and PIC16F84.DEF are
 };
 
 // Writes the program beside the equates text and assembles it for the

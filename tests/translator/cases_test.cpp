@@ -39,7 +39,7 @@ TEST_P(TranslatorCase, MatchesExpectedText) {
     ASSERT_NE(expectProgram, expectReport) << "a case has exactly one of .asm and .err";
 
     tavolux::Translator translator;
-    const std::string file = "C:\\TAVOLUX\\" + GetParam() + ".bas";
+    const std::string file = tavolux::testing::CaseCurrentFile(GetParam());
     const auto result = translator.TranslateProgram(basic, file);
     if (expectProgram) {
         EXPECT_FALSE(result.flagError) << result.asmText;
@@ -68,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, TranslatorCase, ::testing::ValuesIn(CaseNames())
                              std::string name = info.param;
                              std::replace_if(
                                  name.begin(), name.end(),
-                                 [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
+                                 [](char c) {
+                                     return !std::isalnum(static_cast<unsigned char>(c));
+                                 },
                                  '_');
                              return name;
                          });

@@ -41,8 +41,7 @@ int WriteCase(const fs::path& source) {
     }
     const std::string basic = tavolux::testing::ToCrLf(tavolux::testing::ReadFile(source.string()));
     tavolux::Translator translator;
-    // The current file the case runner gives.
-    const std::string file = "C:\\TAVOLUX\\" + source.stem().string() + ".bas";
+    const std::string file = tavolux::testing::CaseCurrentFile(source.stem().string());
     const auto result = translator.TranslateProgram(basic, file);
     fs::path target = source;
     fs::path other = source;
