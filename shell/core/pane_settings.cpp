@@ -5,17 +5,9 @@
 
 namespace tavolux::shell {
 
-namespace {
-
-bool IsHexDigit(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-}  // namespace
-
 int ReadColorBox(const QString& text) {
     qsizetype digits = 0;
-    while (digits < text.size() && IsHexDigit(text[digits])) ++digits;
+    while (digits < text.size() && HexDigit(text[digits]) >= 0) ++digits;
     const qsizetype kept = std::min<qsizetype>(digits, 6);
     return static_cast<int>(ReadHexNumber(text.mid(digits - kept, kept)));
 }
