@@ -28,10 +28,6 @@ constexpr double kColumnWidth = 1560;
 constexpr double kHeaderTop = 120, kRowTop = 600, kRowStep = 480, kRowHeight = 375;
 constexpr double kGridRight = 6480, kGridBottom = kRowTop + 4 * kRowStep - 60;
 
-// The reset values.
-constexpr int kResetBasicBack = 0xFFFFC0, kResetAsmBack = 0xE0E0E0;
-constexpr double kResetFontSize = 10;
-
 QFont RowFont() {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(12);
@@ -51,18 +47,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, dou
 
 double RowTop(int row) {
     return kRowTop + row * kRowStep;
-}
-
-// The colour a colour box shows: 0 BASIC text, 1 assembly text, 2 BASIC
-// background, 3 assembly background.
-int& ColorOf(EditorSettings& e, int index) {
-    int* colors[] = {&e.BasicForeColor, &e.AsmForeColor, &e.BasicBackColor, &e.AsmBackColor};
-    return *colors[index];
-}
-
-// The size a size box shows: 4 BASIC, 5 assembly.
-double& SizeOf(EditorSettings& e, int index) {
-    return index == 4 ? e.BasicFontSize : e.AsmFontSize;
 }
 
 }  // namespace
@@ -136,9 +120,8 @@ void Form3::showEvent(QShowEvent* event) {
 }
 
 void Form3::Fill() {
-    EditorSettings& e = Globals().Editor;
-    for (int i = 0; i < 4; ++i) Text1[i]->setText(ColorToBgrHex(ColorOf(e, i)));
-    for (int i = 4; i < 6; ++i) Text1[i]->setText(FontSizeText(SizeOf(e, i), QLocale()));
+    const EditorSettings& e = Globals().Editor;
+    for (int i = 0; i < kPaneBoxCount; ++i) Text1[i]->setText(PaneBoxText(e, i, QLocale()));
     Check1[0]->setChecked(e.BasicFontBold == 1);
     Check1[1]->setChecked(e.AsmFontBold == 1);
 }
@@ -146,30 +129,23 @@ void Form3::Fill() {
 void Form3::Form3_Text1_KeyPress(int index) {
     EditorSettings& e = Globals().Editor;
     QLineEdit* box = Text1[index];
-    if (index < 4) {
-        int& color = ColorOf(e, index);
-        color = ReadColorBox(box->text());
-        box->setText(ColorToBgrHex(color));
-    } else {
-        double& size = SizeOf(e, index);
-        size = KeptFontSize(box->text(), size);
-        box->setText(FontSizeText(size, QLocale()));
-    }
+    EnterPaneBox(e, index, box->text());
+    box->setText(PaneBoxText(e, index, QLocale()));
     emit EditorSettingsChanged();
     settingsChanged_ = true;
 }
 
 void Form3::Form3_Text1_DblClick(int index) {
-    if (index > 3) return;
-    const int fore = index % 2, back = fore + 2;  // the pane's pair
+    if (!IsColorBox(index)) return;
+    const int fore = TextColorBoxOf(index), back = BackColorBoxOf(index);
     ShellGlobals& g = Globals();
     g.PickForeColorHex = PadToSix(Text1[fore]->text());
     g.PickBackColorHex = PadToSix(Text1[back]->text());
     FormSelectColore picker(this);
     RunModal(picker);
     if (!g.PickForeColorHex.isEmpty() && !g.PickBackColorHex.isEmpty()) {
-        ColorOf(g.Editor, fore) = ReadColorBox(g.PickForeColorHex);
-        ColorOf(g.Editor, back) = ReadColorBox(g.PickBackColorHex);
+        EnterPaneBox(g.Editor, fore, g.PickForeColorHex);
+        EnterPaneBox(g.Editor, back, g.PickBackColorHex);
         emit EditorSettingsChanged();
         settingsChanged_ = true;
     }
@@ -184,15 +160,7 @@ void Form3::Form3_Check1_Click() {
 }
 
 void Form3::Form3_Command1_Click() {
-    EditorSettings& e = Globals().Editor;
-    e.BasicBackColor = kResetBasicBack;
-    e.BasicForeColor = 0;
-    e.BasicFontBold = 0;
-    e.BasicFontSize = kResetFontSize;
-    e.AsmBackColor = kResetAsmBack;
-    e.AsmForeColor = 0;
-    e.AsmFontBold = 0;
-    e.AsmFontSize = kResetFontSize;
+    Globals().Editor = ResetPaneSettings();
     SaveSettings();
     emit EditorSettingsChanged();
     Fill();

@@ -138,17 +138,10 @@ QString BackupIndexPath(const QString& folder) {
     return JoinPath(folder, QString::fromLatin1(kBackupIndexName));
 }
 
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0, end = text.size();
-    while (first < end && text[first] == u' ') ++first;
-    while (end > first && text[end - 1] == u' ') --end;
-    return text.mid(first, end - first);
-}
-
 QString BackupFolderFor(const QString& text, const std::function<QString()>& workDir) {
     QString folder = TrimBlanks(text);
     if (folder.endsWith(u'\\') || folder.endsWith(u'/')) folder.chop(1);
-    if (TrimBlanks(folder).isEmpty()) return workDir();
+    if (IsBlank(folder)) return workDir();
 #ifndef Q_OS_WIN
     const bool driveLetter =
         folder.size() >= 2 && folder[1] == u':' &&

@@ -70,9 +70,6 @@ QString BackupIndexPath(const QString& folder);
 // (a setting written on Windows) on other systems. "" when there is none.
 QString BackupFolderFor(const QString& text, const std::function<QString()>& workDir);
 
-// Without leading and trailing blanks (only blanks).
-QString TrimBlanks(const QString& text);
-
 enum class BackupStatus {
     Done,
     NothingDone,      // no such backup, no archive, or the answer was No

@@ -5,14 +5,14 @@
 
 namespace tavolux::shell {
 
-namespace {
-
 int HexDigit(QChar c) {
     if (c >= u'0' && c <= u'9') return c.unicode() - u'0';
     if (c >= u'a' && c <= u'f') return c.unicode() - u'a' + 10;
     if (c >= u'A' && c <= u'F') return c.unicode() - u'A' + 10;
     return -1;
 }
+
+namespace {
 
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';

@@ -13,6 +13,10 @@ namespace tavolux::shell {
 // "&H" followed by hexadecimal digits. 0 when the text starts with no number.
 double ReadNumber(const QString& text);
 
+// The value of a hexadecimal digit of either case; -1 for any other
+// character.
+int HexDigit(QChar c);
+
 // Hexadecimal digits from the start of the text up to the first character
 // that is not one; 0 for an empty text or one that starts with no digit.
 // Values beyond 32 bits come back as 0xFFFFFFFF, which no colour can be.

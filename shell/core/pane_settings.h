@@ -1,12 +1,15 @@
 // The rules of the pane-settings dialog and its colour picker: how a colour
-// box and a size box are read and shown, the picker's six hexadecimal digits
-// and its three bars, and the value RANDOM gives a bar.
+// box and a size box are read and shown, which setting each box holds and
+// what "reset" gives, the picker's six hexadecimal digits and its three bars,
+// and the value RANDOM gives a bar.
 #pragma once
 
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QString>
 #include <array>
+
+#include "settings_file.h"
 
 namespace tavolux::shell {
 
@@ -37,6 +40,31 @@ QString FontSizeText(double points, const QLocale& locale);
 // with a point as the decimal separator ("9,75" reads 9), held to 1..200
 // points; with no number, or one of 0 or less, the size stays `current`.
 double KeptFontSize(const QString& text, double current);
+
+// The dialog's six boxes by index: even the BASIC pane, odd the assembly
+// pane; 0 and 1 the text colours, 2 and 3 the background colours, 4 and 5
+// the font sizes.
+inline constexpr int kPaneBoxCount = 6;
+constexpr bool IsColorBox(int index) {
+    return index < 4;
+}
+// The pair of colour boxes the picker edits from colour box `index`: its
+// pane's text colour and background colour.
+constexpr int TextColorBoxOf(int index) {
+    return index % 2;
+}
+constexpr int BackColorBoxOf(int index) {
+    return index % 2 + 2;
+}
+// What box `index` shows of the settings: a colour as six upper-case digits,
+// a size as FontSizeText gives it.
+QString PaneBoxText(const EditorSettings& settings, int index, const QLocale& locale);
+// Enter in box `index`, or a colour the picker hands back for it: the text is
+// read as that box reads it (ReadColorBox, KeptFontSize) into its setting.
+void EnterPaneBox(EditorSettings& settings, int index, const QString& text);
+// What "reset" gives: black text on &HFFFFC0 in the BASIC pane and on
+// &HE0E0E0 in the assembly pane, 10 points, not bold.
+EditorSettings ResetPaneSettings();
 
 // RANDOM for one bar: a fraction from 0 up to 1 times 255, rounded to the
 // nearest whole number, halves to the even neighbour.

@@ -140,4 +140,11 @@ bool IsBlank(const QString& text) {
     return true;
 }
 
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0, end = text.size();
+    while (first < end && text[first] == u' ') ++first;
+    while (end > first && text[end - 1] == u' ') --end;
+    return text.mid(first, end - first);
+}
+
 }  // namespace tavolux::shell

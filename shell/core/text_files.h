@@ -36,5 +36,7 @@ QString FromPaneText(const QString& paneText);
 // Blank: empty once leading and trailing spaces are removed; line ends are
 // not spaces.
 bool IsBlank(const QString& text);
+// Without leading and trailing spaces; other white space stays.
+QString TrimBlanks(const QString& text);
 
 }  // namespace tavolux::shell

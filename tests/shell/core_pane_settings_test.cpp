@@ -81,6 +81,46 @@ TEST(ShellPaneSettings, SizeTextBothWays) {
     }
 }
 
+TEST(ShellPaneSettings, EachBoxHoldsItsOwnSetting) {
+    EditorSettings e;
+    e.BasicForeColor = 0xC00000;
+    e.AsmForeColor = 0x80;
+    e.BasicBackColor = 0xFFFFC0;
+    e.AsmBackColor = 0xE0E0E0;
+    e.BasicFontSize = 9.75;
+    e.AsmFontSize = 14.25;
+    auto boxes = [](const EditorSettings& settings) {
+        QStringList texts;
+        for (int i = 0; i < kPaneBoxCount; ++i) {
+            texts << PaneBoxText(settings, i, QLocale(QLocale::Italian, QLocale::Italy));
+        }
+        return texts;
+    };
+    EXPECT_EQ(boxes(e), (QStringList{"C00000", "000080", "FFFFC0", "E0E0E0", "9,75", "14,25"}));
+
+    // Enter in one box changes its setting alone, read as that box reads.
+    const char* typed[kPaneBoxCount] = {"ff", "1234567", "zz", "FFFFFFFF", "0", "500"};
+    const QStringList after[kPaneBoxCount] = {
+        {"0000FF", "000080", "FFFFC0", "E0E0E0", "9,75", "14,25"},
+        {"C00000", "234567", "FFFFC0", "E0E0E0", "9,75", "14,25"},
+        {"C00000", "000080", "000000", "E0E0E0", "9,75", "14,25"},
+        {"C00000", "000080", "FFFFC0", "FFFFFF", "9,75", "14,25"},
+        {"C00000", "000080", "FFFFC0", "E0E0E0", "9,75", "14,25"},
+        {"C00000", "000080", "FFFFC0", "E0E0E0", "9,75", "200"},
+    };
+    for (int i = 0; i < kPaneBoxCount; ++i) {
+        EditorSettings changed = e;
+        EnterPaneBox(changed, i, QString::fromLatin1(typed[i]));
+        EXPECT_EQ(boxes(changed), after[i]) << typed[i];
+    }
+
+    // "reset": black on the design backgrounds, 10 points, not bold.
+    const EditorSettings r = ResetPaneSettings();
+    EXPECT_EQ(boxes(r), (QStringList{"000000", "000000", "FFFFC0", "E0E0E0", "10", "10"}));
+    EXPECT_EQ(r.BasicFontBold, 0);
+    EXPECT_EQ(r.AsmFontBold, 0);
+}
+
 TEST(ShellPaneSettings, RandomBarValues) {
     EXPECT_EQ(RandomBarValue(0.0), 0);
     EXPECT_EQ(RandomBarValue(0.5), 128);  // 127.5: to the even neighbour

@@ -52,6 +52,9 @@ TEST(ShellTextFiles, BlankMeansSpacesOnly) {
     EXPECT_FALSE(IsBlank("\r\n"));
     EXPECT_FALSE(IsBlank(" \t "));
     EXPECT_FALSE(IsBlank(" x "));
+    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+    EXPECT_EQ(TrimBlanks(" \tx\r\n "), "\tx\r\n");
+    EXPECT_EQ(TrimBlanks("   "), "");
 }
 
 }  // namespace
