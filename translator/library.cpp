@@ -1,5 +1,6 @@
 // The routines a program carries only when it uses them: the EEPROM write
 // and read, the division by ten, and the DATA lookup table.
+#include "basic_text.h"
 #include "translator.h"
 
 namespace tavolux {
@@ -123,7 +124,7 @@ void Translator::WriteLibraryRoutines() {
 void Translator::HoldDivideRemainder() {
     bool readsRemainder = false;
     for (int k = 1; k <= NoInput() && !readsRemainder; ++k) {
-        readsRemainder = Line(k).find("DIV10R(") != std::string::npos;
+        readsRemainder = text::Contains(Line(k), "DIV10R(");
     }
     if (!readsRemainder) return;
     const std::string quotient = NewDynamicVar();
