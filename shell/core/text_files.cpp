@@ -89,7 +89,13 @@ bool WriteFileAtomically(const QString& path, const QByteArray& contents, QStrin
         if (error) *error = file.errorString();
         return false;
     }
-    if (file.write(contents) != contents.size()) {
+    // commit() alone is not enough: a text small enough to sit in the
+    // device's buffer is first written by commit()'s own flush, and a failure
+    // there can still be reported as success, renaming a short file over the
+    // old one. So every byte is pushed out and counted before the commit.
+    const bool written = file.write(contents) == contents.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError && file.size() == contents.size();
+    if (!written) {
         if (error) *error = file.errorString();
         file.cancelWriting();
         return false;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "file_size_limit.h"
 #include "text_files.h"
 
 namespace tavolux::shell {
@@ -35,6 +36,29 @@ TEST(ShellTextFiles, WritesWholeOrNothing) {
     EXPECT_FALSE(ReadWholeFile(root.filePath("missing.bas"), &back, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(back, "second");  // untouched on failure
+}
+
+// A write that runs out of room part-way fails and keeps the old file byte
+// for byte, whether the text fits in the device's buffer or not.
+TEST(ShellTextFiles, AWriteThatRunsOutOfRoomKeepsTheOldFile) {
+    QTemporaryDir root;
+    const QString path = root.filePath("p.bas");
+    const QByteArray old = "REM the program as it was\r\n";
+    for (qsizetype size : {qsizetype(100), qsizetype(16 * 1024), qsizetype(40 * 1024)}) {
+        SCOPED_TRACE(size);
+        QString error;
+        ASSERT_TRUE(WriteFileAtomically(path, old, &error)) << error.toStdString();
+        const QByteArray text(size, 'x');
+        const bool failedAndSaid = testing::RunInChildWithFileSizeLimit(size / 2, [&] {
+            QString childError;
+            return !WriteFileAtomically(path, text, &childError) && !childError.isEmpty();
+        });
+        EXPECT_TRUE(failedAndSaid);
+        QByteArray back;
+        ASSERT_TRUE(ReadWholeFile(path, &back, &error));
+        EXPECT_EQ(back.toStdString(), old.toStdString());
+        EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.bas"});
+    }
 }
 
 TEST(ShellTextFiles, LineEnds) {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "equates.h"
+#include "file_size_limit.h"
 #include "widget_colors.h"
 #include "window_fixture.h"
 
@@ -68,6 +69,29 @@ TEST_F(WindowFiles, FailedSaveIsReportedAndKeepsFlagAndFile) {
     EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile salvare il file"));
     EXPECT_EQ(Globals().Flag_TestoModificato, 1);
     EXPECT_EQ(Globals().CurrentFile, "");
+}
+
+// The disk fills up during the save: the program on disk stays as it was,
+// the text stays marked as changed, and the message names the file.
+TEST_F(WindowFiles, ASaveThatRunsOutOfRoomKeepsTheProgramOnDisk) {
+    Form1& f = Start();
+    const QByteArray old = "REM saved yesterday\r\n";
+    Write(Path("prog.bas"), old);
+    Seams::ChooseNextFile(Path("prog.bas"));
+    f.Command3->click();
+    Type(QString(200, u'X'));
+    Seams::ChooseNextFile(Path("prog.bas"));
+    {
+        testing::FileSizeLimit full(50);
+        f.Command2->click();
+    }
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile salvare il file " + Path("prog.bas") +
+                                              "\r\nErrore: "))
+        << Seams::messages[0].toStdString();
+    EXPECT_EQ(Read(Path("prog.bas")), old);
+    EXPECT_EQ(Globals().Flag_TestoModificato, 1);
+    EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
 }
 
 TEST_F(WindowFiles, SaveAsksBeforeReplacingAnotherFile) {
@@ -319,6 +343,23 @@ TEST_F(WindowFiles, SettingsAndLastFileSurviveARestart) {
     EXPECT_TRUE(h.BasicText().isEmpty());
     EXPECT_EQ(h.windowTitle(), Globals().MainTitle);
     EXPECT_EQ(Globals().CurrentFile, "");
+}
+
+// A folder where the settings file should be: the close says so, and the
+// program still closes.
+TEST_F(WindowFiles, ASettingsFileThatCannotBeWrittenIsReportedAtClose) {
+    const QString config = GetConfigFilePath();
+    ASSERT_TRUE(QDir().mkpath(config));
+    Start();
+    EXPECT_TRUE(Close());
+    ASSERT_EQ(Seams::messages.size(), 1);
+    EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile salvare le impostazioni in " + config +
+                                              "\r\nErrore: "))
+        << Seams::messages[0].toStdString();
+    EXPECT_GT(Seams::messages[0].size(),
+              QString("Impossibile salvare le impostazioni in " + config + "\r\nErrore: ").size());
+    EXPECT_TRUE(Globals().Flag_AppClosing);
+    QDir(config).removeRecursively();
 }
 
 TEST_F(WindowFiles, ClosingWithUnsavedText) {
