@@ -161,10 +161,10 @@ void Form3::Form3_Check1_Click() {
 
 void Form3::Form3_Command1_Click() {
     Globals().Editor = ResetPaneSettings();
-    SaveSettings();
+    const bool saved = SaveSettings();
     emit EditorSettingsChanged();
     Fill();
-    settingsChanged_ = false;
+    settingsChanged_ = !saved;  // not written yet: tried again at close
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #include "shell_state.h"
 
+#include "my_msg_box.h"
 #include "platform.h"
 #include "text_files.h"
 
@@ -26,14 +27,18 @@ void LoadSettings(const PaneLook& basicPane, const PaneLook& asmPane) {
     g.TimerCalcTMR0 = v.TimerCalcTMR0;
 }
 
-void SaveSettings() {
+bool SaveSettings() {
     QString path = GetConfigFilePath();
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     const ShellGlobals& g = Globals();
     SettingsValues v{
         g.Editor,       g.CurrentFile, g.BackupDir, g.TimerCalcFrequency, g.TimerCalcPrescaler,
         g.TimerCalcTMR0};
-    WriteFileAtomically(path, FormatSettingsFile(v), nullptr);
+    QString error;
+    if (WriteFileAtomically(path, FormatSettingsFile(v), &error)) return true;
+    ShowMessage(QStringLiteral("Impossibile salvare le impostazioni in ") + path +
+                QStringLiteral("\r\nErrore: ") + error);
+    return false;
 }
 
 }  // namespace tavolux::shell

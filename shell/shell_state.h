@@ -46,8 +46,9 @@ inline constexpr char kLoseChangesQuestion[] =
     "Le modifiche non salvate andranno perse. Continuare?";
 
 // The settings file, through the working folder. Loading repairs what it
-// reads against the panes as they look now; neither reports anything.
+// reads against the panes as they look now and reports nothing; a save that
+// fails is reported through the message window and returns false.
 void LoadSettings(const PaneLook& basicPane, const PaneLook& asmPane);
-void SaveSettings();
+bool SaveSettings();
 
 }  // namespace tavolux::shell

@@ -276,6 +276,26 @@ TEST_F(WindowPaneSettings, ResetGivesTheDefaultsAndWritesAtOnce) {
     EXPECT_FALSE(SettingsWritten());
 }
 
+// The settings cannot be written: "reset" says so and the dialog goes on;
+// the reset counts as not yet written, so closing tries again.
+TEST_F(WindowPaneSettings, ASettingsFileThatCannotBeWrittenIsReported) {
+    const QString config = GetConfigFilePath();
+    ASSERT_TRUE(QDir().mkpath(config));
+    const QString said = "Impossibile salvare le impostazioni in " + config + "\r\nErrore: ";
+    Form1& f = Start();
+    Open([&](Form3& d) {
+        d.Command1->click();
+        ASSERT_EQ(Seams::messages.size(), 1);
+        EXPECT_TRUE(Seams::messages[0].startsWith(said)) << Seams::messages[0].toStdString();
+        EXPECT_TRUE(d.isVisible());
+        Enter(d.Text1[4], "12");
+        EXPECT_DOUBLE_EQ(f.TextBasic->font().pointSizeF(), 12);
+    });
+    ASSERT_EQ(Seams::messages.size(), 2);
+    EXPECT_TRUE(Seams::messages[1].startsWith(said));
+    QDir(config).removeRecursively();
+}
+
 TEST_F(WindowPaneSettings, AChangeIsWrittenAtCloseWhateverWasPaintedMeanwhile) {
     Start();
     Open([&](Form3& d) {
