@@ -14,9 +14,7 @@ ShellGlobals& Globals() {
 void LoadSettings(const PaneLook& basicPane, const PaneLook& asmPane) {
     QString path = GetConfigFilePath();
     if (path.isEmpty()) return;
-    QByteArray bytes;
-    if (!ReadWholeFile(path, &bytes, nullptr)) bytes.clear();
-    SettingsValues v = ParseSettingsFile(bytes);
+    SettingsValues v = ParseSettingsFile(ReadSettingsBytes(path));
     RepairSettings(v, basicPane, asmPane, RegularFileExists, [] { return FindWorkDir(); });
     ShellGlobals& g = Globals();
     g.Editor = v.editor;

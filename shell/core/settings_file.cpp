@@ -1,7 +1,9 @@
 #include "settings_file.h"
 
+#include <QFile>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "numbers.h"
 #include "text_files.h"
@@ -17,11 +19,44 @@ QString OneLine(QString value) {
     return value;
 }
 
+// A colour line is hexadecimal digits, blanks before them allowed. A line
+// with none reads as no colour, which the repair replaces.
 int ReadColor(const QString& line) {
-    quint32 value = ReadHexNumber(line);
+    const QString digits = TrimBlanks(line);
+    if (digits.isEmpty() || HexDigit(digits[0]) < 0) return -1;
+    quint32 value = ReadHexNumber(digits);
     // Anything beyond 24 bits is out of range; keep it out of range (and
     // positive) so the repair sees it.
     return value > static_cast<quint32>(kMaxColor) ? kMaxColor + 1 : static_cast<int>(value);
+}
+
+// Nobody types a control character into a folder name: such a line is
+// damage, and stands for no folder at all.
+QString ReadFolder(const QString& line) {
+    for (QChar c : line) {
+        if (c.category() == QChar::Other_Control) return QString();
+    }
+    return line;
+}
+
+// The first `count` lines, each decoded on its own, so one line that is not
+// UTF-8 is read as Windows-1252 without spoiling the others; missing lines
+// are empty. Nothing past the last line needed is looked at.
+QStringList FirstLines(const QByteArray& bytes, int count) {
+    QStringList lines;
+    qsizetype start = 0;
+    while (lines.size() < count && start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        lines << DecodeText(bytes.mid(start, end - start));
+        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() &&
+            bytes[end + 1] == '\n') {
+            ++end;
+        }
+        start = end + 1;
+    }
+    while (lines.size() < count) lines << QString();
+    return lines;
 }
 
 bool ColorInRange(int color) {
@@ -29,7 +64,7 @@ bool ColorInRange(int color) {
 }
 
 void RepairPane(int& fore, int& back, double& size, const PaneLook& pane) {
-    if (size == 0) {
+    if (!(size > 0) || !std::isfinite(size)) {
         size = pane.fontSize;
     } else {
         size = ClampFontSize(size);
@@ -57,8 +92,7 @@ QByteArray FormatSettingsFile(const SettingsValues& v) {
 }
 
 SettingsValues ParseSettingsFile(const QByteArray& bytes) {
-    QStringList lines = SplitLines(DecodeText(bytes));
-    while (lines.size() < 13) lines << QString();
+    const QStringList lines = FirstLines(bytes, 13);
     SettingsValues v;
     EditorSettings& e = v.editor;
     e.BasicForeColor = ReadColor(lines[0]);
@@ -74,11 +108,25 @@ SettingsValues ParseSettingsFile(const QByteArray& bytes) {
     };
     e.BasicFontBold = bold(lines[7]);
     e.AsmFontBold = bold(lines[8]);
-    v.BackupDir = lines[9];
+    v.BackupDir = ReadFolder(lines[9]);
     v.TimerCalcFrequency = lines[10];
     v.TimerCalcPrescaler = lines[11];
     v.TimerCalcTMR0 = lines[12];
     return v;
+}
+
+QByteArray ReadSettingsBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    QByteArray bytes = file.read(kSettingsReadLimit + 1);
+    if (file.error() != QFileDevice::NoError) return QByteArray();
+    if (bytes.size() > kSettingsReadLimit) {
+        // A line that runs past the limit is not a setting anybody wrote.
+        bytes.truncate(kSettingsReadLimit);
+        const qsizetype lastEnd = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+        bytes.truncate(lastEnd + 1);
+    }
+    return bytes;
 }
 
 void RepairSettings(SettingsValues& v, const PaneLook& basicPane, const PaneLook& asmPane,

@@ -46,15 +46,25 @@ inline constexpr int kMaxColor = 0xFFFFFF;
 // text value is stored as a blank, so every value keeps its own line.
 QByteArray FormatSettingsFile(const SettingsValues& values);
 
-// Reads the thirteen lines (CR LF, LF or CR end a line; missing lines are
-// empty) without repairing anything.
+// Reads the thirteen lines (CR LF, LF or CR end a line; each line is UTF-8
+// when it is valid UTF-8, otherwise Windows-1252). A missing line, or one
+// that does not read as its kind, is left for the repairs to give its
+// design value: a colour without digits reads as out of range, a size or
+// bold flag without a number as 0, and a backup folder holding control
+// characters as blank; the file, folder and timer lines are blank when
+// missing.
 SettingsValues ParseSettingsFile(const QByteArray& bytes);
 
-// The repairs, in order: a font size of 0 takes the pane's, other sizes are
-// held to 1..200 points; a colour outside 000000..FFFFFF, or text and
-// background colours alike, take both colours from the pane; a current file
-// that is not an existing regular file is dropped; an empty backup folder
-// becomes the working folder.
+// The settings file's first bytes, enough for any thirteen real lines; a
+// line cut by the limit is left out. Empty when the file cannot be read.
+inline constexpr qsizetype kSettingsReadLimit = 1 << 20;
+QByteArray ReadSettingsBytes(const QString& path);
+
+// The repairs, in order: a font size that is 0 or less, or not a finite
+// number, takes the pane's, other sizes are held to 1..200 points; a colour
+// outside 000000..FFFFFF, or text and background colours alike, take both
+// colours from the pane; a current file that is not an existing regular
+// file is dropped; an empty backup folder becomes the working folder.
 void RepairSettings(SettingsValues& values, const PaneLook& basicPane, const PaneLook& asmPane,
                     const std::function<bool(const QString&)>& fileExists,
                     const std::function<QString()>& findWorkDir);
