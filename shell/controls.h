@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -11,5 +12,12 @@ namespace tavolux::shell {
 // A named command button that is never default nor auto-default: in a
 // dialog, Enter in a text box then presses no button.
 QPushButton* MakeCommandButton(QWidget* parent, const char* name, const QString& caption);
+
+// An editing pane whose text is kept as given: Shift+Enter ends a line as
+// Enter does, instead of breaking it with a line separator inside.
+void KeepLinesPlain(QPlainTextEdit* pane);
+// The pane's text as it holds it, with CR LF line ends: unlike
+// toPlainText(), no-break spaces and line separators stay what they are.
+QString PaneText(const QPlainTextEdit& pane);
 
 }  // namespace tavolux::shell

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTextCursor>
 
+#include "controls.h"
 #include "equates.h"
 #include "file_names.h"
 #include "form3.h"
@@ -85,6 +86,7 @@ QPlainTextEdit* MakePane(QWidget* parent, const char* name, int back, int fore) 
     font.setPointSizeF(kPaneFontSize);
     pane->setFont(font);
     pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    KeepLinesPlain(pane);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetBackColor(pane, back);
     SetForeColor(pane, fore);
@@ -242,10 +244,10 @@ void Form1::ApplyEditorSettings() {
 }
 
 QString Form1::BasicText() const {
-    return FromPaneText(TextBasic->toPlainText());
+    return PaneText(*TextBasic);
 }
 QString Form1::AsmText() const {
-    return FromPaneText(TextASM->toPlainText());
+    return PaneText(*TextASM);
 }
 void Form1::SetBasicText(const QString& text) {
     TextBasic->setPlainText(ToPaneText(text));
@@ -509,7 +511,7 @@ void Form1::Form1_Command9_Click() {
 // ---- Printing --------------------------------------------------------------
 
 void Form1::PrintPane(QPlainTextEdit* pane) {
-    const QString text = FromPaneText(pane->toPlainText());
+    const QString text = PaneText(*pane);
     if (IsBlank(text)) return;
     if (!AskYesNo(this, QStringLiteral("Eseguo la stampa ?"))) return;
     PrintText(text + QStringLiteral("\r\n"), pane->font());

@@ -134,7 +134,6 @@ QString ToPaneText(const QString& text) {
 QString FromPaneText(const QString& paneText) {
     QString text = paneText;
     text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return text;
 }

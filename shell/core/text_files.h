@@ -29,7 +29,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& contents, QStrin
 QStringList SplitLines(const QString& text);
 
 // The panes show one line per paragraph; the program's texts end their
-// lines with CR LF. Any of CR LF, LF or CR read as a line end.
+// lines with CR LF. Any of CR LF, LF or CR read as a line end; from a pane,
+// LF and the paragraph separator end a line, and every other character,
+// the line separator included, stays as it is.
 QString ToPaneText(const QString& text);
 QString FromPaneText(const QString& paneText);
 

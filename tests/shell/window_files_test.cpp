@@ -1,6 +1,8 @@
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTest>
+#include <QTextCursor>
 
 #include "equates.h"
 #include "file_size_limit.h"
@@ -35,6 +37,29 @@ TEST_F(WindowFiles, SavedAndReopenedTextIsIdentical) {
     EXPECT_EQ(f.windowTitle(), Path("prog.bas"));
     EXPECT_TRUE(f.AsmText().isEmpty());
     EXPECT_EQ(Globals().Flag_TestoModificato, 0);
+}
+
+// What was opened is what is saved and translated: a no-break space and a
+// line separator inside a string stay as they are, and a line typed with
+// Shift+Enter ends as a line does.
+TEST_F(WindowFiles, ThePaneKeepsEveryCharacterItWasGiven) {
+    Form1& f = Start();
+    const QByteArray bytes =
+        "A = \"x\xC2\xA0y\"\r\nWRITE \"a\xE2\x80\xA8"
+        "b\" , 1\r\nEND\r\n";
+    Write(Path("nbsp.bas"), bytes);
+    Seams::ChooseNextFile(Path("nbsp.bas"));
+    f.Command3->click();
+    EXPECT_EQ(f.BasicText().toUtf8().toStdString(), bytes.toStdString());
+    Seams::ChooseNextFile(Path("copy.bas"));
+    f.Command2->click();
+    EXPECT_EQ(Read(Path("copy.bas")).toStdString(), bytes.toStdString());
+
+    f.TextBasic->moveCursor(QTextCursor::End);
+    QTest::keyClicks(f.TextBasic, "REM");
+    QTest::keyClick(f.TextBasic, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(f.TextBasic, "END");
+    EXPECT_EQ(f.BasicText().toUtf8().toStdString(), (bytes + "REM\r\nEND").toStdString());
 }
 
 TEST_F(WindowFiles, OpenReadsLfCrAndWindows1252Files) {
