@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,7 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextDocument>
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "help_list.h"
@@ -21,6 +26,7 @@
 #include "platform.h"
 #include "shell_state.h"
 #include "text_files.h"
+#include "viewer_layout.h"
 #include "widget_colors.h"
 
 static void InitHelpResources() {
@@ -34,12 +40,10 @@ using shell::TwipsToPixels;
 
 namespace {
 
-// Design values (&HBBGGRR colours, twips).
+// Design colours (&HBBGGRR); the geometry is the core's (viewer_layout.h).
 constexpr int kWindowBack = 0xC0FFC0;
 constexpr int kBlue = 0xFF0000;
 constexpr int kListBack = 0xFFFFF0;
-constexpr double kWindowWidth = 14265, kWindowHeight = 7440;
-constexpr double kFrameLeft = 240, kFrameTop = 240, kFrameRight = 13920, kFrameBottom = 7080;
 
 const QString kExportQuestion = QStringLiteral("Invio su file una copia dell'Help? ");
 const QString kExportFailed = QStringLiteral("Impossibile scrive l'Help su file. Errore: ");
@@ -54,16 +58,36 @@ QFont MakeFont(const char* family, double points, bool bold, bool italic) {
 }
 
 // A line of the frame, one pixel wide, in the window's text colour.
-QFrame* MakeLine(QWidget* parent, const char* name, double x1, double y1, double x2, double y2) {
+QFrame* MakeLine(QWidget* parent, const char* name) {
     auto* line = new QFrame(parent);
     line->setObjectName(QString::fromLatin1(name));
-    const int left = TwipsToPixels(x1), top = TwipsToPixels(y1);
-    line->setGeometry(left, top, TwipsToPixels(x2) - left + 1, TwipsToPixels(y2) - top + 1);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
     line->setPalette(palette);
     return line;
+}
+
+void PlaceLine(QFrame* line, double x1, double y1, double x2, double y2) {
+    const int left = TwipsToPixels(x1), top = TwipsToPixels(y1);
+    line->setGeometry(left, top, TwipsToPixels(x2) - left + 1, TwipsToPixels(y2) - top + 1);
+}
+
+QRect Pixels(const ViewerRect& r) {
+    return TwipsToPixels(r.left, r.top, r.width, r.height);
+}
+
+// The width a scroll area takes beside its viewport: its frame and its
+// vertical scroll bar.
+int WidthBesideViewport(QAbstractScrollArea* area) {
+    area->ensurePolished();
+    const QStyle* style = area->style();
+    int width = 2 * area->frameWidth() +
+                style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area->verticalScrollBar());
+    if (style->styleHint(QStyle::SH_ScrollView_FrameOnlyAroundContents, nullptr, area)) {
+        width += style->pixelMetric(QStyle::PM_ScrollView_ScrollBarSpacing, nullptr, area);
+    }
+    return width;
 }
 
 std::string_view View(const QByteArray& bytes) {
@@ -98,7 +122,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Tavolux Help"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight));
     if (QWidget* main = Globals().MainWindow) setWindowIcon(main->windowIcon());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -109,7 +132,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     Label1 = new QLabel(QStringLiteral("Tavolux Help"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(MakeFont("Times New Roman", 26.25, true, false));
-    Label1->setGeometry(TwipsToPixels(600, 720, 3255, 735));
     shell::SetForeColor(Label1, kBlue);
     shell::SetBackColor(Label1, kWindowBack);
     Label1->setCursor(Qt::PointingHandCursor);
@@ -119,11 +141,10 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(MakeFont("Courier New", 12, true, false));
-    List1->setGeometry(TwipsToPixels(600, 1680, 3135, 5160));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long entries are cut,
-    List1->setTextElideMode(Qt::ElideNone);                       // with no "..." added
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the list is made wide enough
+    List1->setTextElideMode(Qt::ElideNone);
     shell::SetForeColor(List1, kBlue);
     shell::SetBackColor(List1, kListBack);
     List1->viewport()->setMouseTracking(true);
@@ -132,16 +153,14 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(MakeFont("Courier New", 12, false, true));
-    Text1->setGeometry(TwipsToPixels(3960, 600, 9495, 6255));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // paragraphs wrap
     shell::SetBackColor(Text1, kWindowBack);
     Text1->viewport()->setMouseTracking(true);
     Text1->viewport()->installEventFilter(this);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsToPixels(6240, 1200, 5295, 5580));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/tavolux/pinout.png")));
     Picture1->setAutoFillBackground(true);
@@ -149,13 +168,46 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     Picture1->raise();
     Picture1->hide();
 
-    Line1 = MakeLine(this, "Line1", kFrameLeft, kFrameTop, kFrameRight, kFrameTop);
-    Line2 = MakeLine(this, "Line2", kFrameLeft, kFrameBottom, kFrameRight, kFrameBottom);
-    Line3 = MakeLine(this, "Line3", kFrameRight, kFrameTop, kFrameRight, kFrameBottom);
-    Line4 = MakeLine(this, "Line4", kFrameLeft, kFrameTop, kFrameLeft, kFrameBottom);
+    Line1 = MakeLine(this, "Line1");
+    Line2 = MakeLine(this, "Line2");
+    Line3 = MakeLine(this, "Line3");
+    Line4 = MakeLine(this, "Line4");
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form4::Form4_List1_Click);
     Form4_Form_Load();
+    PlaceControls();
+}
+
+// The design's geometry, with the list as wide as its widest entry and the
+// text box as wide as the longest line it shows whole, in their own fonts.
+// The settings file's path, which "Workspace" looks up each time it is
+// shown, is not measured: looking it up probes the working folder.
+void Form4::PlaceControls() {
+    const int listWidth = List1->sizeHintForColumn(0) + WidthBesideViewport(List1);
+
+    const QFontMetricsF metrics(Text1->font());
+    qreal widestLine = 0;
+    for (const std::string& line : LinesShownWhole(CurrentContext(false))) {
+        widestLine = std::max(widestLine, metrics.horizontalAdvance(QString::fromUtf8(
+                                              line.data(), static_cast<qsizetype>(line.size()))));
+    }
+    const int textWidth = static_cast<int>(std::ceil(widestLine)) +
+                          static_cast<int>(std::ceil(2 * Text1->document()->documentMargin())) +
+                          Text1->cursorWidth() + WidthBesideViewport(Text1);
+
+    const ViewerLayout layout =
+        ComputeViewerLayout(shell::PixelsToTwips(listWidth), shell::PixelsToTwips(textWidth));
+    setFixedSize(TwipsToPixels(layout.windowWidth), TwipsToPixels(layout.windowHeight));
+    Label1->setGeometry(Pixels(layout.label));
+    List1->setGeometry(Pixels(layout.list));
+    Text1->setGeometry(Pixels(layout.text));
+    Picture1->setGeometry(Pixels(layout.picture));
+    const double left = layout.frameLeft, top = layout.frameTop;
+    const double right = layout.frameRight, bottom = layout.frameBottom;
+    PlaceLine(Line1, left, top, right, top);
+    PlaceLine(Line2, left, bottom, right, bottom);
+    PlaceLine(Line3, right, top, right, bottom);
+    PlaceLine(Line4, left, top, left, bottom);
 }
 
 void Form4::Form4_Form_Load() {

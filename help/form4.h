@@ -45,6 +45,7 @@ class Form4 : public QWidget {
 
   private:
     void Form4_Form_Load();
+    void PlaceControls();
     // Once the main window has closed, the first mouse movement over the
     // list, the text or the window's surface closes the viewer.
     void CloseWhenAppClosing();

@@ -1,5 +1,6 @@
 // The help viewer under the offscreen platform: opened from the main
 // window, what each entry shows, the closing rules and the export.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -8,7 +9,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <functional>
 
 #include "form4.h"
@@ -16,6 +21,7 @@
 #include "help_list.h"
 #include "help_windows.h"
 #include "numbers.h"
+#include "viewer_layout.h"
 #include "widget_colors.h"
 #include "window_fixture.h"
 
@@ -135,29 +141,38 @@ TEST_F(WindowHelpViewer, HelpOpensOneViewerAndAClosedOneIsMadeAnew) {
     EXPECT_EQ(OpenViewers(), QList<Form4*>{next});
 }
 
+// The design's places and sizes (in pixels at 96 dpi); the list and the text
+// box may be wider, as their fonts need, and what stands at their right
+// moves with them.
 TEST_F(WindowHelpViewer, DesignValues) {
     Form4* v = Open();
     ASSERT_NE(v, nullptr);
-    EXPECT_EQ(v->size(), QSize(951, 496));  // 14265 x 7440 twips
+    const int listGrowth = v->List1->width() - 209, textGrowth = v->Text1->width() - 633;
+    EXPECT_GE(listGrowth, 0);
+    EXPECT_GE(textGrowth, 0);
+    const int growth = listGrowth + textGrowth;
+    EXPECT_EQ(v->size(), QSize(951 + growth, 496));  // 14265 x 7440 twips as designed
     EXPECT_EQ(v->palette().color(QPalette::Window), shell::BgrToQColor(0xC0FFC0));
     EXPECT_EQ(v->Label1->text(), "Tavolux Help");
     EXPECT_EQ(v->Label1->geometry(), QRect(40, 48, 217, 49));
     EXPECT_EQ(shell::ForeColor(v->Label1), 0xFF0000);
     EXPECT_DOUBLE_EQ(v->Label1->font().pointSizeF(), 26.25);
     EXPECT_TRUE(v->Label1->font().bold());
-    EXPECT_EQ(v->List1->geometry(), QRect(40, 112, 209, 344));
+    EXPECT_EQ(v->List1->geometry(), QRect(40, 112, 209 + listGrowth, 344));
     EXPECT_EQ(shell::ForeColor(v->List1), 0xFF0000);
     EXPECT_EQ(shell::BackColor(v->List1), 0xFFFFF0);
+    EXPECT_DOUBLE_EQ(v->List1->font().pointSizeF(), 12);
     EXPECT_TRUE(v->List1->font().bold());
-    EXPECT_EQ(v->Text1->geometry(), QRect(264, 40, 633, 417));
+    EXPECT_EQ(v->Text1->geometry(), QRect(264 + listGrowth, 40, 633 + textGrowth, 417));
     EXPECT_EQ(shell::BackColor(v->Text1), 0xC0FFC0);
+    EXPECT_DOUBLE_EQ(v->Text1->font().pointSizeF(), 12);
     EXPECT_TRUE(v->Text1->font().italic());
-    EXPECT_EQ(v->Picture1->geometry(), QRect(416, 80, 353, 372));
+    EXPECT_EQ(v->Picture1->geometry(), QRect(416 + growth, 80, 353, 372));
     EXPECT_FALSE(v->Picture1->isVisible());
     EXPECT_EQ(v->Picture1->pixmap().size(), QSize(346, 367));
-    EXPECT_EQ(v->Line1->geometry(), QRect(16, 16, 913, 1));
-    EXPECT_EQ(v->Line2->geometry(), QRect(16, 472, 913, 1));
-    EXPECT_EQ(v->Line3->geometry(), QRect(928, 16, 1, 457));
+    EXPECT_EQ(v->Line1->geometry(), QRect(16, 16, 913 + growth, 1));
+    EXPECT_EQ(v->Line2->geometry(), QRect(16, 472, 913 + growth, 1));
+    EXPECT_EQ(v->Line3->geometry(), QRect(928 + growth, 16, 1, 457));
     EXPECT_EQ(v->Line4->geometry(), QRect(16, 16, 1, 457));
 }
 
@@ -183,6 +198,61 @@ TEST_F(WindowHelpViewer, EveryEntryShowsWhatTheDispatchSays) {
     EXPECT_FALSE(v->Picture1->isVisible());
     EXPECT_EQ(v->Text(), ExpectedText("Aritmetica di base"));
     EXPECT_TRUE(v->Text().startsWith("\r\nTutte le costanti numeriche sono a 8 bit.\r\n"));
+}
+
+// Every entry is drawn whole in the list's own font: its text fits the
+// rectangle the style draws an item's text in, and that rectangle lies
+// inside the list's viewport.
+TEST_F(WindowHelpViewer, EveryEntryIsShownWhole) {
+    Form4* v = Open();
+    ASSERT_NE(v, nullptr);
+    QListWidget* list = v->List1;
+    const QFontMetrics metrics(list->font());
+    const QRect viewport = list->viewport()->rect();
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        list->scrollToItem(item);
+        QStyleOptionViewItem option;
+        option.initFrom(list->viewport());
+        option.widget = list;
+        option.font = list->font();
+        option.features = QStyleOptionViewItem::HasDisplay;
+        option.text = item->text();
+        option.rect = list->visualItemRect(item);
+        const QRect text =
+            list->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, list);
+        const std::string name = item->text().toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(item->text()), text.width()) << name;
+        EXPECT_TRUE(viewport.contains(text)) << name;
+    }
+}
+
+// Every line the topic broke itself is laid out as one line, for every
+// entry; a paragraph wraps, and no laid-out line runs past the box.
+TEST_F(WindowHelpViewer, EveryTopicLineIsShownAsOneLine) {
+    Form4* v = Open();
+    ASSERT_NE(v, nullptr);
+    QTextDocument* document = v->Text1->document();
+    const qreal room = v->Text1->viewport()->width() - 2 * document->documentMargin();
+    int paragraphs = 0;
+    for (int row = 0; row < v->List1->count(); ++row) {
+        v->List1->setCurrentRow(row);
+        const std::string entry = v->List1->item(row)->text().toStdString();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const std::string line = block.text().toStdString();
+            document->documentLayout()->blockBoundingRect(block);  // lays the block out
+            const QTextLayout* layout = block.layout();
+            if (IsParagraph(line)) {
+                ++paragraphs;
+            } else {
+                EXPECT_EQ(layout->lineCount(), 1) << entry << ": " << line;
+            }
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                EXPECT_LE(layout->lineAt(i).naturalTextWidth(), room) << entry << ": " << line;
+            }
+        }
+    }
+    EXPECT_GT(paragraphs, 0) << "no paragraph that wraps was looked at";
 }
 
 TEST_F(WindowHelpViewer, MouseMovementClosesItOnlyOnceTheMainWindowHasClosed) {
