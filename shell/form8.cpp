@@ -139,8 +139,8 @@ void Form8::Report(const QString& text) {
     ShowOkMessage(this, QString::fromLatin1(kBackupMsgTitle), text);
 }
 
-bool Form8::Ask(const QString& text) {
-    return AskYesNo(this, text, QString::fromLatin1(kBackupMsgTitle));
+bool Form8::Ask(const QString& text, DefaultAnswer byDefault) {
+    return AskYesNo(this, text, QString::fromLatin1(kBackupMsgTitle), byDefault);
 }
 
 void Form8::LoadBackupList() {
@@ -274,7 +274,8 @@ void Form8::Form8_Command3_Click() {
         BackupResult r =
             DeleteBackup(BackupFolder, SelectedBackupNumber, [this](const BackupRecord& record) {
                 return Ask(QStringLiteral("Cancello il file di backup: \r\n") + record.BackupDate +
-                           u' ' + record.BackupTime + u' ' + TrimBlanks(record.BackupNote));
+                               u' ' + record.BackupTime + u' ' + TrimBlanks(record.BackupNote),
+                           DefaultAnswer::No);
             });
         if (r.status == BackupStatus::Failed || r.status == BackupStatus::IndexUnreadable) {
             Report(QStringLiteral("ERRORE: ") + r.error);
@@ -288,7 +289,8 @@ void Form8::Form8_Command3_Click() {
 
 void Form8::Form8_Command4_Click() {
     BackupResult r = DeleteAllBackups(BackupFolder, [this] {
-        return Ask(QStringLiteral("Vuoi cancellare tutti i BackUp registrati ? "));
+        return Ask(QStringLiteral("Vuoi cancellare tutti i BackUp registrati ? "),
+                   DefaultAnswer::No);
     });
     if (r.status != BackupStatus::Done && r.status != BackupStatus::Failed) return;
     Text2->setText(DefaultNote());

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "modal.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -69,7 +71,7 @@ class Form8 : public QDialog {
     void DisableButton(QPushButton* button);
     void LoadBackupList();
     void Report(const QString& text);
-    bool Ask(const QString& text);
+    bool Ask(const QString& text, DefaultAnswer byDefault = DefaultAnswer::Yes);
 
     BasicPaneAccess pane_;
     QString folderText_;  // the folder box's text for BackupFolder

@@ -278,6 +278,7 @@ TEST_F(WindowBackup, DeletingOneBackup) {
     EXPECT_EQ(Seams::questions,
               QStringList{"Cancello il file di backup: \r\n01/02/2024 10:30 tre"});
     EXPECT_EQ(Seams::questionTitles, QStringList{kTitle});
+    EXPECT_EQ(Seams::questionDefaults, QStringList{"No"});  // Enter deletes nothing
     EXPECT_EQ(Index(), kThree);
     EXPECT_TRUE(QFile::exists(In("Tavolux0003.txt")));
     EXPECT_EQ(w->SelectedBackupNumber, 0);
@@ -328,6 +329,7 @@ TEST_F(WindowBackup, DeletingTheWholeArchive) {
     w->Command4->click();
     EXPECT_EQ(Seams::questions, QStringList{"Vuoi cancellare tutti i BackUp registrati ? "});
     EXPECT_EQ(Seams::questionTitles, QStringList{kTitle});
+    EXPECT_EQ(Seams::questionDefaults, QStringList{"No"});  // Enter deletes nothing
     EXPECT_EQ(Index(), kThree);
     EXPECT_EQ(w->List1->count(), 2);
 
@@ -384,6 +386,7 @@ TEST_F(WindowBackup, RestoreOverUnsavedChanges) {
         if (c.answer >= 0) {
             EXPECT_EQ(Seams::questions[0], "Le modifiche non salvate andranno perse. Continuare?");
             EXPECT_EQ(Seams::questionTitles[0], kTitle);
+            EXPECT_EQ(Seams::questionDefaults[0], QString::fromUtf8("S\xC3\xAC"));
         }
         EXPECT_EQ(form_->BasicText(), c.restored ? "REM uno\r\n" : c.pane) << c.pane;
         EXPECT_EQ(w->isVisible(), !c.restored) << c.pane;
