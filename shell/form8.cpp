@@ -27,6 +27,11 @@ namespace {
 const QString kArchiveFull =
     QStringLiteral("Archivio pieno: cancella l'archivio o scegli un'altra directory.");
 
+QString DamagedRecordText(const QString& line, const QString& outcome) {
+    return QStringLiteral("Backup danneggiato nell'archivio:\r\n") + line +
+           QStringLiteral("\r\nIl suo numero non è valido: ") + outcome;
+}
+
 QFont SansSerif(bool bold = false) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -127,7 +132,7 @@ void Form8::Form8_Form_Load() {
     Text1->setText(TrimBlanks(g.BackupDir));
     folderText_ = Text1->text();
     Text2->setText(DefaultNote());
-    SelectedBackupNumber = 0;
+    ClearSelection();
     LastBackupNumber = 0;
     BackupFolder = BackupFolderFor(Text1->text(), WorkDir);
     if (!BackupFolder.isEmpty()) QDir().mkdir(BackupFolder);  // an existing one stays as it is
@@ -139,14 +144,29 @@ void Form8::Report(const QString& text) {
     ShowOkMessage(this, QString::fromLatin1(kBackupMsgTitle), text);
 }
 
-bool Form8::Ask(const QString& text) {
-    return AskYesNo(this, text, QString::fromLatin1(kBackupMsgTitle));
+bool Form8::Ask(const QString& text, DefaultAnswer byDefault) {
+    return AskYesNo(this, text, QString::fromLatin1(kBackupMsgTitle), byDefault);
+}
+
+// Said once: the index written in its place is sound.
+void Form8::ReportKeptAside(const QString& keptAside) {
+    if (keptAside.isEmpty()) return;
+    Report(QStringLiteral("L'archivio dei backup era danneggiato. L'indice com'era è stato "
+                          "conservato nel file:\r\n") +
+           keptAside +
+           QStringLiteral("\r\nI backup danneggiati non sono più elencati; le loro copie "
+                          "restano nella directory."));
+}
+
+void Form8::ClearSelection() {
+    SelectedBackupNumber = 0;
+    selectedLine_.clear();
 }
 
 void Form8::LoadBackupList() {
     List1->clear();
     LastBackupNumber = 0;
-    SelectedBackupNumber = 0;
+    ClearSelection();
     BackupListing listing = tavolux::shell::LoadBackupList(BackupFolder);
     if (!listing.ok) {
         Report(QStringLiteral("Controlla la directory di backup\r\nErrore: ") + listing.error);
@@ -236,7 +256,8 @@ void Form8::Form8_Text2_GotFocus() {
 void Form8::Form8_List1_Click() {
     QListWidgetItem* item = List1->currentItem();
     if (!item) return;
-    SelectedBackupNumber = ReadBackupNumber(item->text().right(kBackupNumberWidth));
+    selectedLine_ = item->text();
+    SelectedBackupNumber = ReadBackupNumber(selectedLine_.right(kBackupNumberWidth));
     Text2->setText(DefaultNote());
     DisableButton(Command1);
     Command3->setEnabled(true);
@@ -263,6 +284,7 @@ void Form8::Form8_Command1_Click() {
     LoadBackupList();
     Text2->setText(DefaultNote());
     DisableButton(Command1);
+    ReportKeptAside(r.keptAside);
 }
 
 void Form8::Form8_Command2_Click() {
@@ -274,21 +296,26 @@ void Form8::Form8_Command3_Click() {
         BackupResult r =
             DeleteBackup(BackupFolder, SelectedBackupNumber, [this](const BackupRecord& record) {
                 return Ask(QStringLiteral("Cancello il file di backup: \r\n") + record.BackupDate +
-                           u' ' + record.BackupTime + u' ' + TrimBlanks(record.BackupNote));
+                               u' ' + record.BackupTime + u' ' + TrimBlanks(record.BackupNote),
+                           DefaultAnswer::No);
             });
         if (r.status == BackupStatus::Failed || r.status == BackupStatus::IndexUnreadable) {
             Report(QStringLiteral("ERRORE: ") + r.error);
         }
+        ReportKeptAside(r.keptAside);
         LoadBackupList();
+    } else if (!selectedLine_.isEmpty()) {
+        Report(DamagedRecordText(selectedLine_, QStringLiteral("nessun file viene cancellato.")));
     }
-    SelectedBackupNumber = 0;
+    ClearSelection();
     DisableButton(Command3);
     DisableButton(Command5);
 }
 
 void Form8::Form8_Command4_Click() {
     BackupResult r = DeleteAllBackups(BackupFolder, [this] {
-        return Ask(QStringLiteral("Vuoi cancellare tutti i BackUp registrati ? "));
+        return Ask(QStringLiteral("Vuoi cancellare tutti i BackUp registrati ? "),
+                   DefaultAnswer::No);
     });
     if (r.status != BackupStatus::Done && r.status != BackupStatus::Failed) return;
     Text2->setText(DefaultNote());
@@ -298,16 +325,24 @@ void Form8::Form8_Command4_Click() {
     if (r.status == BackupStatus::Failed) {
         // Some copies are still there, and so is the index that lists them.
         Report(QStringLiteral("ERRORE: ") + r.error);
+        ReportKeptAside(r.keptAside);
         LoadBackupList();
         return;
     }
+    ReportKeptAside(r.keptAside);
     // The numbering goes on from LastBackupNumber until the next listing.
     List1->clear();
-    SelectedBackupNumber = 0;
+    ClearSelection();
 }
 
 void Form8::Form8_Command5_Click() {
-    if (SelectedBackupNumber < 1) return;
+    if (SelectedBackupNumber < 1) {
+        if (!selectedLine_.isEmpty()) {
+            Report(
+                DamagedRecordText(selectedLine_, QStringLiteral("non può essere ripristinato.")));
+        }
+        return;
+    }
     QString text;
     BackupResult r = ReadBackupCopy(BackupFolder, SelectedBackupNumber, &text);
     if (r.status != BackupStatus::Done) {

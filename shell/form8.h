@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "modal.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -69,10 +71,15 @@ class Form8 : public QDialog {
     void DisableButton(QPushButton* button);
     void LoadBackupList();
     void Report(const QString& text);
-    bool Ask(const QString& text);
+    bool Ask(const QString& text, DefaultAnswer byDefault = DefaultAnswer::Yes);
+    void ReportKeptAside(const QString& keptAside);
+    void ClearSelection();
 
     BasicPaneAccess pane_;
     QString folderText_;  // the folder box's text for BackupFolder
+    // The list line last clicked: with SelectedBackupNumber 0, a damaged
+    // record, which is neither deleted nor restored.
+    QString selectedLine_;
 };
 
 }  // namespace tavolux::shell

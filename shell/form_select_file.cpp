@@ -297,8 +297,10 @@ void FormSelectFile::FormSelectFile_DeleteFile_Click() {
         return;
     }
     if (!RegularFileExists(name)) return;
-    if (!AskYesNo(this, QStringLiteral("\r\nCANCELLO IL FILE SELEZIONATO ?\r\n") + name +
-                            QStringLiteral("\r\n"))) {
+    if (!AskYesNo(this,
+                  QStringLiteral("\r\nCANCELLO IL FILE SELEZIONATO ?\r\n") + name +
+                      QStringLiteral("\r\n"),
+                  QString(), DefaultAnswer::No)) {
         return;
     }
     QFile file(name);

@@ -11,6 +11,9 @@ namespace tavolux::shell {
 
 namespace {
 
+const QString kYes = QStringLiteral("Sì");
+const QString kNo = QStringLiteral("No");
+
 QString TitleOrMsgTitle(const QString& title) {
     return title.isEmpty() ? Globals().MsgTitle : title;
 }
@@ -18,19 +21,21 @@ QString TitleOrMsgTitle(const QString& title) {
 }  // namespace
 
 std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, const QString& text,
-                                             const QString& title) {
+                                             const QString& title, DefaultAnswer byDefault) {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, TitleOrMsgTitle(title), text,
                                              QMessageBox::Yes | QMessageBox::No, parent);
-    box->button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
-    box->button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box->button(QMessageBox::Yes)->setText(kYes);
+    box->button(QMessageBox::No)->setText(kNo);
+    box->setDefaultButton(byDefault == DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes);
     box->setEscapeButton(QMessageBox::No);
     return box;
 }
 
-bool AskYesNo(QWidget* parent, const QString& text, const QString& title) {
+bool AskYesNo(QWidget* parent, const QString& text, const QString& title, DefaultAnswer byDefault) {
     bool answer = false;
-    if (Seams::TakeAnswer(TitleOrMsgTitle(title), text, &answer)) return answer;
-    return MakeQuestionBox(parent, text, title)->exec() == QMessageBox::Yes;
+    const QString defaultButton = byDefault == DefaultAnswer::No ? kNo : kYes;
+    if (Seams::TakeAnswer(TitleOrMsgTitle(title), text, defaultButton, &answer)) return answer;
+    return MakeQuestionBox(parent, text, title, byDefault)->exec() == QMessageBox::Yes;
 }
 
 void ShowOkMessage(QWidget* parent, const QString& title, const QString& text) {

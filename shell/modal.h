@@ -11,11 +11,17 @@ class QWidget;
 
 namespace tavolux::shell {
 
+// The button Enter presses in a question. A question whose Yes deletes
+// something for good defaults to No, so a stray Enter deletes nothing.
+enum class DefaultAnswer { Yes, No };
+
 // A yes/no question in the platform's message box with the buttons "Sì" and
 // "No"; Esc and the close box answer No. An empty title stands for MsgTitle.
-bool AskYesNo(QWidget* parent, const QString& text, const QString& title = QString());
+bool AskYesNo(QWidget* parent, const QString& text, const QString& title = QString(),
+              DefaultAnswer byDefault = DefaultAnswer::Yes);
 std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, const QString& text,
-                                             const QString& title = QString());
+                                             const QString& title = QString(),
+                                             DefaultAnswer byDefault = DefaultAnswer::Yes);
 
 // A message in the platform's message box with an OK button.
 void ShowOkMessage(QWidget* parent, const QString& title, const QString& text);

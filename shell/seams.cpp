@@ -20,6 +20,7 @@ bool isSeeded = false;
 
 QStringList Seams::questions;
 QStringList Seams::questionTitles;
+QStringList Seams::questionDefaults;
 QStringList Seams::messages;
 QStringList Seams::boxTitles;
 QStringList Seams::boxTexts;
@@ -47,6 +48,7 @@ void Seams::Reset() {
     isSeeded = false;
     questions.clear();
     questionTitles.clear();
+    questionDefaults.clear();
     messages.clear();
     boxTitles.clear();
     boxTexts.clear();
@@ -86,10 +88,12 @@ void Seams::SeedRandom(quint32 seed) {
     isSeeded = true;
 }
 
-bool Seams::TakeAnswer(const QString& title, const QString& question, bool* answer) {
+bool Seams::TakeAnswer(const QString& title, const QString& question, const QString& defaultButton,
+                       bool* answer) {
     if (!enabled) return false;
     questions << question;
     questionTitles << title;
+    questionDefaults << defaultButton;
     if (answers.isEmpty()) {
         ++unansweredQuestions;
         *answer = false;

@@ -41,20 +41,22 @@ class Seams {
     // Makes the random numbers repeatable.
     static void SeedRandom(quint32 seed);
 
-    static QStringList questions;       // every question asked, answered or not
-    static QStringList questionTitles;  // the title of each
-    static QStringList messages;        // every ShowMessage text
-    static QStringList boxTitles;       // every OK message box: its title
-    static QStringList boxTexts;        // and its text
-    static QStringList fileTitles;      // the title of every file dialog shown
-    static QStringList proposedFiles;   // what each file dialog was given
-    static QStringList windows;         // the object name of every modal window run
+    static QStringList questions;         // every question asked, answered or not
+    static QStringList questionTitles;    // the title of each
+    static QStringList questionDefaults;  // the caption of each one's default button
+    static QStringList messages;          // every ShowMessage text
+    static QStringList boxTitles;         // every OK message box: its title
+    static QStringList boxTexts;          // and its text
+    static QStringList fileTitles;        // the title of every file dialog shown
+    static QStringList proposedFiles;     // what each file dialog was given
+    static QStringList windows;           // the object name of every modal window run
     static int unansweredQuestions;
     static int unansweredFileDialogs;
     static int unhandledWindows;
 
     // Used by the windows.
-    static bool TakeAnswer(const QString& title, const QString& question, bool* answer);
+    static bool TakeAnswer(const QString& title, const QString& question,
+                           const QString& defaultButton, bool* answer);
     static bool TakeFile(const QString& title, const QString& proposed, QString* path);
     static bool TakeWindowHook(const QString& name, WindowHook* hook);
     static bool RecordBox(const QString& title, const QString& text);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "platform.h"
 #include "text_files.h"
@@ -51,35 +52,94 @@ bool NameTaken(const QString& path) {
     return info.exists() || info.isSymLink();
 }
 
-// The whole records of the index; a trailing fragment is not read. A
-// missing index (or a link that leads nowhere) holds no record.
-bool ReadIndex(const QString& folder, QList<BackupRecord>* records, QString* error) {
-    records->clear();
+void MarkDeleted(BackupRecord& record) {
+    record.BackupDate = QString::fromLatin1(kDeletedBackupDate);
+}
+
+// The index as read: its bytes and its records, a trailing fragment read as
+// one more record with its missing bytes as "?" (so its number field is
+// always damaged). A missing index (or a link that leads nowhere) holds no
+// record.
+struct Index {
+    QByteArray bytes;
+    QList<BackupRecord> records;
+
+    bool Damaged() const {
+        if (bytes.size() % kBackupRecordSize != 0) return true;
+        return std::any_of(records.begin(), records.end(), [](const BackupRecord& record) {
+            return !record.IsDeleted() && record.IsDamaged();
+        });
+    }
+};
+
+bool ReadIndex(const QString& folder, Index* index, QString* error) {
+    *index = Index();
     const QString path = BackupIndexPath(folder);
     if (!QFileInfo::exists(path)) return true;
-    QByteArray bytes;
-    if (!ReadWholeFile(path, &bytes, error)) return false;
-    for (qsizetype at = 0; at + kBackupRecordSize <= bytes.size(); at += kBackupRecordSize) {
-        records->append(DecodeBackupRecord(bytes.mid(at, kBackupRecordSize)));
+    if (!ReadWholeFile(path, &index->bytes, error)) return false;
+    const QByteArray& bytes = index->bytes;
+    for (qsizetype at = 0; at < bytes.size(); at += kBackupRecordSize) {
+        QByteArray record = bytes.mid(at, kBackupRecordSize);
+        if (record.size() < kBackupRecordSize) {
+            record += QByteArray(kBackupRecordSize - record.size(), '?');
+        }
+        index->records.append(DecodeBackupRecord(record));
     }
     return true;
 }
 
-bool WriteIndex(const QString& folder, const QList<BackupRecord>& records, QString* error) {
-    QByteArray bytes;
-    bytes.reserve(records.size() * kBackupRecordSize);
-    for (const BackupRecord& record : records) bytes += EncodeBackupRecord(record);
-    return WriteFileAtomically(BackupIndexPath(folder), bytes, error);
+// Copies a damaged index's bytes into the first free
+// "ArchivioGenerale-danneggiato-N.Txt" beside it; no file is replaced.
+bool KeepIndexAside(const QString& folder, const QByteArray& bytes, QString* keptAside,
+                    QString* error) {
+    for (int n = 1;; ++n) {
+        const QString path =
+            JoinPath(folder, QString::fromLatin1(kKeptIndexPrefix) + QString::number(n) +
+                                 QString::fromLatin1(kKeptIndexSuffix));
+        if (NameTaken(path)) continue;
+        if (!WriteFileAtomically(path, bytes, error)) return false;
+        *keptAside = path;
+        return true;
+    }
 }
 
-void MarkDeleted(BackupRecord& record) {
-    record.BackupDate = QString::fromLatin1(kDeletedBackupDate);
+// Replaces the index with `records`, or removes it when `records` is null.
+// A damaged index is kept aside first, and its damaged records are written
+// marked deleted. When the replacement fails, the copy aside is taken back
+// (the index is as it was) and *keptAside is "".
+bool ReplaceIndex(const QString& folder, const Index& old, const QList<BackupRecord>* records,
+                  QString* keptAside, QString* error) {
+    keptAside->clear();
+    if (old.Damaged() && !KeepIndexAside(folder, old.bytes, keptAside, error)) return false;
+    bool done;
+    if (records) {
+        QByteArray bytes;
+        bytes.reserve(records->size() * kBackupRecordSize);
+        for (BackupRecord record : *records) {
+            if (record.IsDamaged()) MarkDeleted(record);
+            bytes += EncodeBackupRecord(record);
+        }
+        done = WriteFileAtomically(BackupIndexPath(folder), bytes, error);
+    } else {
+        QFile index(BackupIndexPath(folder));
+        done = index.remove();
+        if (!done && error) *error = index.errorString();
+    }
+    if (!done && !keptAside->isEmpty()) {
+        QFile::remove(*keptAside);
+        keptAside->clear();
+    }
+    return done;
 }
 
 }  // namespace
 
 bool BackupRecord::IsDeleted() const {
     return BackupDate == QLatin1String(kDeletedBackupDate);
+}
+
+bool BackupRecord::IsDamaged() const {
+    return Number() == 0;
 }
 
 int BackupRecord::Number() const {
@@ -120,13 +180,14 @@ QString BackupListLine(const BackupRecord& record) {
 }
 
 int ReadBackupNumber(const QString& text) {
-    int value = 0;
-    for (QChar c : text) {
-        if (c == u' ') continue;
-        if (c < u'0' || c > u'9' || value > 99999999) break;
-        value = value * 10 + (c.unicode() - u'0');
+    auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    qsizetype end = 0;
+    while (end < text.size() && digit(text[end])) ++end;
+    if (end == 0 || end > kBackupNumberWidth || text[0] == u'0') return 0;
+    for (qsizetype k = end; k < text.size(); ++k) {
+        if (text[k] != u' ') return 0;
     }
-    return value;
+    return text.left(end).toInt();
 }
 
 QString GetBackupFileName(const QString& folder, int number) {
@@ -168,27 +229,30 @@ bool OpenBackupIndex(const QString& folder, QString* error) {
 
 BackupListing LoadBackupList(const QString& folder) {
     BackupListing listing;
-    QList<BackupRecord> records;
-    if (!OpenBackupIndex(folder, &listing.error) || !ReadIndex(folder, &records, &listing.error)) {
+    Index index;
+    if (!OpenBackupIndex(folder, &listing.error) || !ReadIndex(folder, &index, &listing.error)) {
         listing.ok = false;
         return listing;
     }
+    const QList<BackupRecord>& records = index.records;
     for (qsizetype k = records.size() - 1; k >= 0; --k) {
         listing.lastNumber = std::max(listing.lastNumber, records[k].Number());
         if (!records[k].IsDeleted()) listing.lines << BackupListLine(records[k]);
     }
-    if (!records.isEmpty() && listing.lines.isEmpty()) QFile::remove(BackupIndexPath(folder));
+    // A damaged index waits for a write, which keeps it aside first.
+    if (!records.isEmpty() && listing.lines.isEmpty() && !index.Damaged()) {
+        QFile::remove(BackupIndexPath(folder));
+    }
     return listing;
 }
 
 BackupResult AppendBackup(const QString& folder, int lastNumber, const QDateTime& when,
                           const QString& note, const QString& basicText) {
     if (folder.isEmpty()) return Failure(BackupStatus::Failed, kNoFolder);
-    QList<BackupRecord> records;
+    Index index;
     QString error;
-    if (!ReadIndex(folder, &records, &error)) {
-        return Failure(BackupStatus::IndexUnreadable, error);
-    }
+    if (!ReadIndex(folder, &index, &error)) return Failure(BackupStatus::IndexUnreadable, error);
+    QList<BackupRecord> records = index.records;
     int number = lastNumber;
     for (const BackupRecord& record : records) number = std::max(number, record.Number());
     ++number;
@@ -202,11 +266,11 @@ BackupResult AppendBackup(const QString& folder, int lastNumber, const QDateTime
         return Failure(BackupStatus::Failed, error);
     }
     records.append(MakeBackupRecord(when, note, number));
-    if (!WriteIndex(folder, records, &error)) {
+    BackupResult result;
+    if (!ReplaceIndex(folder, index, &records, &result.keptAside, &error)) {
         QFile::remove(copy);
         return Failure(BackupStatus::Failed, error);
     }
-    BackupResult result;
     result.number = number;
     return result;
 }
@@ -215,34 +279,45 @@ BackupResult DeleteBackup(const QString& folder, int number,
                           const std::function<bool(const BackupRecord&)>& confirm) {
     if (folder.isEmpty()) return Failure(BackupStatus::IndexUnreadable, kNoFolder);
     if (number < 1) return Outcome(BackupStatus::NothingDone);
-    QList<BackupRecord> records;
+    Index index;
     QString error;
-    if (!ReadIndex(folder, &records, &error)) {
-        return Failure(BackupStatus::IndexUnreadable, error);
-    }
+    if (!ReadIndex(folder, &index, &error)) return Failure(BackupStatus::IndexUnreadable, error);
+    QList<BackupRecord> records = index.records;
     for (BackupRecord& record : records) {
+        // A damaged record's number is 0, never a backup's.
         if (record.IsDeleted() || record.Number() != number || !confirm(record)) continue;
         MarkDeleted(record);
-        if (!WriteIndex(folder, records, &error)) return Failure(BackupStatus::Failed, error);
+        BackupResult result;
+        if (!ReplaceIndex(folder, index, &records, &result.keptAside, &error)) {
+            return Failure(BackupStatus::Failed, error);
+        }
         QFile copy(GetBackupFileName(folder, number));
-        if (!copy.remove()) return Failure(BackupStatus::Failed, copy.errorString());
-        return Outcome(BackupStatus::Done);
+        if (!copy.remove()) {
+            result.status = BackupStatus::Failed;
+            result.error = copy.errorString();
+        }
+        return result;
     }
     return Outcome(BackupStatus::NothingDone);
 }
 
 BackupResult DeleteAllBackups(const QString& folder, const std::function<bool()>& confirm) {
     if (folder.isEmpty()) return Failure(BackupStatus::IndexUnreadable, kNoFolder);
-    QList<BackupRecord> records;
+    Index index;
     QString error;
-    if (!ReadIndex(folder, &records, &error)) {
-        return Failure(BackupStatus::IndexUnreadable, error);
-    }
+    if (!ReadIndex(folder, &index, &error)) return Failure(BackupStatus::IndexUnreadable, error);
+    QList<BackupRecord> records = index.records;
     if (records.isEmpty() || !confirm()) return Outcome(BackupStatus::NothingDone);
 
     QStringList errors;
     for (BackupRecord& record : records) {
         if (record.IsDeleted()) continue;
+        // Which copy a damaged record had is not known: none is deleted for
+        // it; the index kept aside still lists it.
+        if (record.IsDamaged()) {
+            MarkDeleted(record);
+            continue;
+        }
         QFile copy(GetBackupFileName(folder, record.Number()));
         // A copy already gone needs no deleting.
         if (NameTaken(copy.fileName()) && !copy.remove()) {
@@ -251,14 +326,18 @@ BackupResult DeleteAllBackups(const QString& folder, const std::function<bool()>
         }
         MarkDeleted(record);
     }
+    BackupResult result;
     if (!errors.isEmpty()) {
         // The index keeps the backups whose copies are still there.
-        if (!WriteIndex(folder, records, &error)) errors << error;
-        return Failure(BackupStatus::Failed, errors.join(QStringLiteral("\r\n")));
+        if (!ReplaceIndex(folder, index, &records, &result.keptAside, &error)) errors << error;
+        result.status = BackupStatus::Failed;
+        result.error = errors.join(QStringLiteral("\r\n"));
+        return result;
     }
-    QFile index(BackupIndexPath(folder));
-    if (!index.remove()) return Failure(BackupStatus::Failed, index.errorString());
-    return Outcome(BackupStatus::Done);
+    if (!ReplaceIndex(folder, index, nullptr, &result.keptAside, &error)) {
+        return Failure(BackupStatus::Failed, error);
+    }
+    return result;
 }
 
 BackupResult ReadBackupCopy(const QString& folder, int number, QString* text) {

@@ -7,6 +7,13 @@
 // Every operation takes the folder (and the date and time where it needs
 // them) as arguments and reports a failure with the platform's error text;
 // none of them asks or shows anything.
+//
+// A damaged index (a length that is not a whole number of records, or a
+// live record whose number field holds no backup number) is copied aside,
+// byte for byte, into a new file beside it before any operation replaces or
+// removes it. The index written then keeps every record in its place with
+// the damaged ones marked deleted: they name no copy, so none is ever
+// deleted or restored for them, and the next write finds a sound index.
 #pragma once
 
 #include <QByteArray>
@@ -26,6 +33,10 @@ inline constexpr int kBackupNumberWidth = 4;
 inline constexpr int kHighestBackupNumber = 9999;
 inline constexpr char kBackupIndexName[] = "ArchivioGenerale.Txt";
 inline constexpr char kDeletedBackupDate[] = "??????????";
+// A damaged index is kept as "ArchivioGenerale-danneggiato-1.Txt", or the
+// first number whose name is free.
+inline constexpr char kKeptIndexPrefix[] = "ArchivioGenerale-danneggiato-";
+inline constexpr char kKeptIndexSuffix[] = ".Txt";
 
 // One record as it stands in the index: every field padded with blanks to
 // its width (date 10, time 5, note 31, number 4 characters).
@@ -36,7 +47,9 @@ struct BackupRecord {
     QString BackupNumber;
 
     bool IsDeleted() const;
-    int Number() const;  // the decimal digits of BackupNumber, 0 when none
+    // The number field holds no backup number (see ReadBackupNumber).
+    bool IsDamaged() const;
+    int Number() const;  // the number of BackupNumber, 0 when it is damaged
 };
 
 // A new record: the date as "dd/MM/yyyy" and the time as "HH:mm" in every
@@ -54,9 +67,10 @@ BackupRecord DecodeBackupRecord(const QByteArray& bytes);
 // (59 characters).
 QString BackupListLine(const BackupRecord& record);
 
-// The value of a number field or of a list line's last four characters:
-// blanks are skipped and the decimal digits that follow are read; anything
-// else ends the number. 0 when there is no digit.
+// The value of a number field or of a list line's last four characters,
+// read only when it stands as the archive writes a number: decimal digits,
+// the first not 0, then blanks. 0 for anything else ("1x  ", "  12", "9E99",
+// "1  0"), which is a damaged field: part of it could name another backup.
 int ReadBackupNumber(const QString& text);
 
 // The copy file of a backup: "Tavolux", the number as four digits with
@@ -82,12 +96,16 @@ struct BackupResult {
     BackupStatus status = BackupStatus::Done;
     QString error;   // the platform's error text when the status says a failure
     int number = 0;  // the number of the backup appended
+    // Where the damaged index was kept before the operation replaced or
+    // removed it; "" when the index was sound.
+    QString keptAside;
 };
 
 // Listing: the live backups, newest first, and the highest number of every
 // record, deleted ones included. Opening the folder's archive creates an
 // empty index when it has none; an index whose records are all deleted is
-// removed. A trailing fragment of a damaged index is not read.
+// removed, unless it is damaged. A trailing fragment of a damaged index is
+// read as one more record, a damaged one.
 struct BackupListing {
     bool ok = true;
     QString error;

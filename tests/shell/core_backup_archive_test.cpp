@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "backup_archive.h"
 #include "text_files.h"
@@ -74,11 +75,21 @@ TEST(ShellBackupRecord, ListLineShowsTheFieldsWithTheirPadding) {
 }
 
 TEST(ShellBackupRecord, NumbersAreDecimalDigitsOnly) {
+    // A number is read only as the archive writes it: digits, the first not
+    // 0, then blanks. Anything else is a damaged field (0), never a number
+    // read from part of it: "1x  " or a field shifted by a short record
+    // ("1  0", "   1") would otherwise name another backup's copy.
     const std::pair<const char*, int> cases[] = {
-        {"7   ", 7}, {"9999", 9999}, {"  12", 12}, {"9E99", 9},  {"&H10", 0},
-        {"-5  ", 0}, {"    ", 0},    {"1.5 ", 1},  {"0042", 42},
+        {"7   ", 7}, {"9999", 9999}, {"12  ", 12}, {"  12", 0}, {"9E99", 0}, {"&H10", 0},
+        {"-5  ", 0}, {"    ", 0},    {"1.5 ", 0},  {"0042", 0}, {"1x  ", 0}, {"AB  ", 0},
+        {"1 2 ", 0}, {"1  0", 0},    {"   1", 0},  {"0   ", 0}, {"12 ?", 0},
     };
-    for (auto [text, value] : cases) EXPECT_EQ(ReadBackupNumber(text), value) << text;
+    for (auto [text, value] : cases) {
+        EXPECT_EQ(ReadBackupNumber(text), value) << text;
+        BackupRecord record = DecodeBackupRecord(Record(kDate, "nota", text));
+        EXPECT_EQ(record.Number(), value) << text;
+        EXPECT_EQ(record.IsDamaged(), value == 0) << text;
+    }
     EXPECT_EQ(ReadBackupNumber(QString::fromUtf8("\xD9\xA3")), 0);  // an Arabic-Indic digit
 }
 
@@ -196,25 +207,144 @@ TEST_F(ShellBackupArchive, AllDeletedThenANewBackup) {
 }
 
 TEST_F(ShellBackupArchive, DamagedIndexIsReadByWholeRecords) {
+    // A trailing fragment is read as one more record, its missing bytes
+    // filled with "?", so it is always a damaged record.
     const QByteArray fragment = "01/01/202000:00frammento";  // 24 bytes
-    Write(BackupIndexPath(Folder()),
-          Record(kDate, "a", "9E99") + Record(kDate, "b", "x") + QByteArray(20, 'z'));
+    const QByteArray index =
+        Record(kDate, "a", "9E99") + Record(kDate, "b", "7") + QByteArray(20, 'z');
+    Write(BackupIndexPath(Folder()), index);
     BackupListing listing = LoadBackupList(Folder());
     ASSERT_TRUE(listing.ok);
-    ASSERT_EQ(listing.lines.size(), 2);
-    EXPECT_TRUE(listing.lines[0].startsWith("05/03/2024 | 14:07 | b"));
-    EXPECT_EQ(listing.lastNumber, 9);  // "9E99" is 9, not a huge number
-    BackupResult r = AppendBackup(Folder(), listing.lastNumber, kWhen, "c", "c");
-    EXPECT_EQ(r.number, 10);
-    EXPECT_EQ(Index(), Record(kDate, "a", "9E99") + Record(kDate, "b", "x") +
-                           Record(kDate, "c", "10"));  // the fragment is dropped
+    EXPECT_EQ(listing.lines,
+              QStringList({"zzzzzzzzzz | zzzzz | zzzzz?????????????????????????? | ????",
+                           "05/03/2024 | 14:07 | b                               | 7   ",
+                           "05/03/2024 | 14:07 | a                               | 9E99"}));
+    EXPECT_EQ(listing.lastNumber, 7);  // "9E99" is no number, let alone a huge one
+    EXPECT_EQ(Index(), index);         // a listing changes nothing
 
-    // A fragment alone holds no record.
+    // A fragment alone is one damaged record, and the listing never removes
+    // a damaged index, even when all it reads is deleted.
     Write(BackupIndexPath(Folder()), fragment);
     listing = LoadBackupList(Folder());
-    EXPECT_TRUE(listing.lines.isEmpty());
+    EXPECT_EQ(listing.lines,
+              QStringList{"01/01/2020 | 00:00 | frammento?????????????????????? | ????"});
     EXPECT_EQ(listing.lastNumber, 0);
-    EXPECT_TRUE(QFile::exists(BackupIndexPath(Folder())));
+    Write(BackupIndexPath(Folder()), Record(kGone, "via", "1") + "??????");
+    EXPECT_TRUE(LoadBackupList(Folder()).lines.isEmpty());
+    EXPECT_EQ(Index(), Record(kGone, "via", "1") + "??????");
+}
+
+TEST_F(ShellBackupArchive, ADamagedNumberNamesNoBackup) {
+    // "1x  " once read as 1: deleting "nota 3" asked about it and deleted
+    // the copy of backup 1.
+    for (const char* field : {"1x  ", "AB  "}) {
+        const QByteArray index = Record(kDate, "nota 3", field) + Record(kDate, "uno", "1");
+        Write(BackupIndexPath(Folder()), index);
+        Write(In("Tavolux0001.txt"), "REM uno");
+        BackupListing listing = LoadBackupList(Folder());
+        ASSERT_EQ(listing.lines.size(), 2);
+        EXPECT_TRUE(listing.lines[1].endsWith(QString(" | ") + field)) << field;  // as it stands
+        const int selected = ReadBackupNumber(listing.lines[1].right(4));
+        EXPECT_EQ(selected, 0) << field;
+
+        QStringList asked;
+        auto yes = [&](const BackupRecord& r) { return asked << r.BackupNote.trimmed(), true; };
+        EXPECT_EQ(DeleteBackup(Folder(), selected, yes).status, BackupStatus::NothingDone);
+        QString text;
+        EXPECT_EQ(ReadBackupCopy(Folder(), selected, &text).status, BackupStatus::NothingDone);
+        EXPECT_TRUE(asked.isEmpty());
+        EXPECT_EQ(Index(), index);
+        EXPECT_EQ(Read(In("Tavolux0001.txt")), "REM uno");
+        // Backup 1 itself is found under its own record only.
+        EXPECT_EQ(DeleteBackup(
+                      Folder(), 1,
+                      [&](const BackupRecord& r) { return asked << r.BackupNote.trimmed(), false; })
+                      .status,
+                  BackupStatus::NothingDone);
+        EXPECT_EQ(asked, QStringList{"uno"}) << field;
+    }
+}
+
+TEST_F(ShellBackupArchive, ARecordOneByteShortThenASave) {
+    // The first record lost its last byte: every later record is read one
+    // byte early, and the last one is cut.
+    const QByteArray index = Record(kDate, "uno", "1").chopped(1) + Record(kDate, "due", "12") +
+                             Record(kDate, "tre", "3");
+    ASSERT_EQ(index.size(), 149);
+    Write(BackupIndexPath(Folder()), index);
+    for (const char* copy : {"Tavolux0001.txt", "Tavolux0003.txt", "Tavolux0012.txt"}) {
+        Write(In(copy), copy);
+    }
+    BackupListing listing = LoadBackupList(Folder());
+    ASSERT_EQ(listing.lines.size(), 3);  // listed as they stand, none as a backup of its own
+    for (const QString& line : listing.lines) EXPECT_EQ(ReadBackupNumber(line.right(4)), 0);
+    EXPECT_TRUE(listing.lines[2].startsWith("05/03/2024 | 14:07 | uno "));
+    EXPECT_TRUE(listing.lines[2].endsWith(" | 1  0"));  // once read as backup 10
+
+    BackupResult r = AppendBackup(Folder(), listing.lastNumber, kWhen, "nuovo", "REM nuovo");
+    ASSERT_EQ(r.status, BackupStatus::Done) << r.error.toStdString();
+    // The old index is kept aside byte for byte before it is replaced...
+    EXPECT_EQ(r.keptAside, In("ArchivioGenerale-danneggiato-1.Txt"));
+    EXPECT_EQ(Read(r.keptAside), index);
+    // ...every copy stays, and the new number takes none of their names.
+    EXPECT_EQ(r.number, 2);
+    for (const char* copy : {"Tavolux0001.txt", "Tavolux0003.txt", "Tavolux0012.txt"}) {
+        EXPECT_EQ(Read(In(copy)), copy);
+    }
+    // The new index holds every old byte in place, the damaged records
+    // marked deleted (they name no copy), the cut one filled up, then the
+    // new backup.
+    const QByteArray now = Index();
+    ASSERT_EQ(now.size(), 200);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(now.mid(50 * k, 10), kGone.left(10)) << k;
+        EXPECT_EQ(now.mid(50 * k + 10, 40), (index + "?").mid(50 * k + 10, 40)) << k;
+    }
+    EXPECT_EQ(now.mid(150), Record(kDate, "nuovo", "2"));
+    EXPECT_EQ(LoadBackupList(Folder()).lines,
+              QStringList{"05/03/2024 | 14:07 | nuovo                           | 2   "});
+
+    // The new index is sound: the next save keeps nothing aside.
+    r = AppendBackup(Folder(), 2, kWhen, "ancora", "REM ancora");
+    EXPECT_EQ(r.status, BackupStatus::Done);
+    EXPECT_EQ(r.keptAside, "");
+    EXPECT_EQ(Entries().filter("ArchivioGenerale").size(), 2);
+}
+
+TEST_F(ShellBackupArchive, EveryWriteKeepsADamagedIndexAsideFirst) {
+    const QByteArray index = Record(kDate, "uno", "1") + Record(kDate, "rotto", "2x  ");
+    const QByteArray mine = "un file dell'utente";
+    struct Case {
+        const char* operation;
+        std::function<BackupResult(const QString&)> run;
+    };
+    const Case cases[] = {
+        {"append",
+         [](const QString& f) { return AppendBackup(f, 0, kWhen, "nuovo", "REM nuovo"); }},
+        {"delete one", [](const QString& f) { return DeleteBackup(f, 1, Yes); }},
+        {"delete all", [](const QString& f) { return DeleteAllBackups(f, [] { return true; }); }},
+    };
+    for (const Case& c : cases) {
+        const QString folder = In(c.operation);
+        ASSERT_TRUE(QDir().mkdir(folder));
+        Write(BackupIndexPath(folder), index);
+        Write(GetBackupFileName(folder, 1), "1");
+        Write(GetBackupFileName(folder, 2), "2");
+        // A file already standing under the first name is never replaced.
+        Write(folder + "/ArchivioGenerale-danneggiato-1.Txt", mine);
+        BackupResult r = c.run(folder);
+        EXPECT_EQ(r.status, BackupStatus::Done) << c.operation << r.error.toStdString();
+        EXPECT_EQ(r.keptAside, folder + "/ArchivioGenerale-danneggiato-2.Txt") << c.operation;
+        EXPECT_EQ(Read(r.keptAside), index) << c.operation;
+        EXPECT_EQ(Read(folder + "/ArchivioGenerale-danneggiato-1.Txt"), mine);
+        // No operation touches the copy a damaged record might name.
+        EXPECT_EQ(Read(GetBackupFileName(folder, 2)), "2") << c.operation;
+    }
+    // A sound index is replaced without a copy aside.
+    Write(BackupIndexPath(Folder()), Record(kDate, "uno", "1"));
+    BackupResult r = AppendBackup(Folder(), 1, kWhen, "due", "2");
+    EXPECT_EQ(r.keptAside, "");
+    EXPECT_EQ(Entries().filter("danneggiato"), QStringList{});
 }
 
 TEST_F(ShellBackupArchive, NoBackupPast9999) {
@@ -393,6 +523,19 @@ TEST_F(ShellBackupArchive, AFailedMarkDeletesNoCopy) {
     });
     EXPECT_EQ(r.status, BackupStatus::Failed);
     EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(Read(In("Tavolux0001.txt")), "1");
+
+    // The same with a damaged index: its copy aside is taken back too, as
+    // the index it copied was never replaced.
+    ASSERT_TRUE(QDir(index).removeRecursively());
+    Write(index, Record(kDate, "uno", "1") + Record(kDate, "rotto", "1x  "));
+    r = DeleteBackup(Folder(), 1, [&](const BackupRecord&) {
+        QFile::remove(index);
+        return QDir().mkdir(index);
+    });
+    EXPECT_EQ(r.status, BackupStatus::Failed);
+    EXPECT_EQ(r.keptAside, "");
+    EXPECT_EQ(Entries(), QStringList({"ArchivioGenerale.Txt", "Tavolux0001.txt"}));
     EXPECT_EQ(Read(In("Tavolux0001.txt")), "1");
 }
 

@@ -278,6 +278,7 @@ TEST_F(WindowBackup, DeletingOneBackup) {
     EXPECT_EQ(Seams::questions,
               QStringList{"Cancello il file di backup: \r\n01/02/2024 10:30 tre"});
     EXPECT_EQ(Seams::questionTitles, QStringList{kTitle});
+    EXPECT_EQ(Seams::questionDefaults, QStringList{"No"});  // Enter deletes nothing
     EXPECT_EQ(Index(), kThree);
     EXPECT_TRUE(QFile::exists(In("Tavolux0003.txt")));
     EXPECT_EQ(w->SelectedBackupNumber, 0);
@@ -328,6 +329,7 @@ TEST_F(WindowBackup, DeletingTheWholeArchive) {
     w->Command4->click();
     EXPECT_EQ(Seams::questions, QStringList{"Vuoi cancellare tutti i BackUp registrati ? "});
     EXPECT_EQ(Seams::questionTitles, QStringList{kTitle});
+    EXPECT_EQ(Seams::questionDefaults, QStringList{"No"});  // Enter deletes nothing
     EXPECT_EQ(Index(), kThree);
     EXPECT_EQ(w->List1->count(), 2);
 
@@ -384,12 +386,95 @@ TEST_F(WindowBackup, RestoreOverUnsavedChanges) {
         if (c.answer >= 0) {
             EXPECT_EQ(Seams::questions[0], "Le modifiche non salvate andranno perse. Continuare?");
             EXPECT_EQ(Seams::questionTitles[0], kTitle);
+            EXPECT_EQ(Seams::questionDefaults[0], QString::fromUtf8("S\xC3\xAC"));
         }
         EXPECT_EQ(form_->BasicText(), c.restored ? "REM uno\r\n" : c.pane) << c.pane;
         EXPECT_EQ(w->isVisible(), !c.restored) << c.pane;
         EXPECT_EQ(Globals().Flag_TestoModificato, c.restored || c.modified ? 1 : 0);
         EXPECT_EQ(Globals().CurrentFile, Path("mio.bas"));
     }
+}
+
+TEST_F(WindowBackup, ADamagedRecordIsNeitherDeletedNorRestored) {
+    // "1x  " once read as backup 1: "Elimina BackUp" on "nota 3" deleted the
+    // copy of backup 1, "Ripristina Backup" restored it.
+    const QString damaged = QString::fromUtf8("Backup danneggiato nell'archivio:\r\n");
+    struct Case {
+        const char* field;
+        bool restore;
+        QString outcome;
+    };
+    const Case cases[] = {
+        {"1x  ", false, "nessun file viene cancellato."},
+        {"AB  ", false, "nessun file viene cancellato."},
+        {"1x  ", true, QString::fromUtf8("non può essere ripristinato.")},
+        {"AB  ", true, QString::fromUtf8("non può essere ripristinato.")},
+    };
+    for (const Case& c : cases) {
+        Seams::Reset();
+        const QByteArray index = Record(kLive, "uno", "1") + Record(kLive, "nota 3", c.field);
+        QDir().mkpath(Folder());
+        Write(BackupIndexPath(Folder()), index);
+        Write(In("Tavolux0001.txt"), "REM uno\r\n");
+        Type("REM mio\r\n");
+        Globals().Flag_TestoModificato = 0;
+        auto w = Open();
+        const QString line =
+            QString("01/02/2024 | 10:30 | nota 3                          | ") + c.field;
+        ASSERT_EQ(Lines(*w), QStringList({line, Lines(*w).value(1)}));  // listed as it stands
+        ClickLine(*w, 0);
+        Seams::AnswerNextQuestion(true);  // as the user would answer about "nota 3"
+        (c.restore ? w->Command5 : w->Command3)->click();
+        EXPECT_TRUE(Seams::questions.isEmpty()) << c.field;
+        EXPECT_EQ(Seams::boxTexts,
+                  QStringList{damaged + line +
+                              QString::fromUtf8("\r\nIl suo numero non è valido: ") + c.outcome})
+            << c.field;
+        EXPECT_EQ(Seams::boxTitles, QStringList{kTitle});
+        EXPECT_EQ(Index(), index);
+        EXPECT_EQ(Read(In("Tavolux0001.txt")), "REM uno\r\n");
+        EXPECT_EQ(form_->BasicText(), "REM mio\r\n");
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(Lines(*w).size(), 2);
+    }
+}
+
+TEST_F(WindowBackup, ARecordOneByteShortThenSalvaCopia) {
+    // The first record lost a byte: the others are read shifted, the last cut.
+    const QByteArray index = Record(kLive, "uno", "1").chopped(1) + Record(kLive, "due", "2") +
+                             Record(kLive, "tre", "3");
+    QDir().mkpath(Folder());
+    Write(BackupIndexPath(Folder()), index);
+    for (const char* copy : {"Tavolux0001.txt", "Tavolux0002.txt", "Tavolux0003.txt"}) {
+        Write(In(copy), copy);
+    }
+    Type("REM nuovo");
+    auto w = Open();
+    EXPECT_EQ(w->List1->count(), 3);
+    EXPECT_TRUE(Seams::boxTexts.isEmpty());  // a listing replaces nothing
+
+    SaveCopy(*w, "nuovo");
+    const QString kept = In("ArchivioGenerale-danneggiato-1.Txt");
+    EXPECT_EQ(Seams::boxTexts,
+              QStringList{QString::fromUtf8(
+                              "L'archivio dei backup era danneggiato. L'indice com'era è stato "
+                              "conservato nel file:\r\n") +
+                          kept +
+                          "\r\nI backup danneggiati non sono più elencati; le loro copie "
+                          "restano nella directory."});
+    EXPECT_EQ(Seams::boxTitles, QStringList{kTitle});
+    EXPECT_EQ(Read(kept), index);
+    for (const char* copy : {"Tavolux0001.txt", "Tavolux0002.txt", "Tavolux0003.txt"}) {
+        EXPECT_EQ(Read(In(copy)), copy);
+    }
+    EXPECT_EQ(Numbers(*w), QStringList{"4"});
+    EXPECT_EQ(Read(In("Tavolux0004.txt")), "REM nuovo");
+
+    // Said once: the index is sound now.
+    SaveCopy(*w, "ancora");
+    EXPECT_EQ(Seams::boxTexts.size(), 1);
+    EXPECT_EQ(Numbers(*w), QStringList({"5", "4"}));
+    EXPECT_FALSE(QFile::exists(In("ArchivioGenerale-danneggiato-2.Txt")));
 }
 
 TEST_F(WindowBackup, RestoreOfACopyThatIsGone) {

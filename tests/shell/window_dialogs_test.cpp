@@ -91,6 +91,7 @@ TEST_F(WindowSelectFile, BareProposedNameLandsInTheCurrentFolder) {
     Seams::AnswerNextQuestion(true);
     d->BTNOK->click();
     EXPECT_EQ(Seams::questions, QStringList{"Il file indicato non esiste. Deve essere creato?"});
+    EXPECT_EQ(Seams::questionDefaults, QStringList{QString::fromUtf8("S\xC3\xAC")});
     EXPECT_EQ(Globals().CurrentFile, Path("PIC16F84.DEF"));
     EXPECT_TRUE(QFile::exists(Path("PIC16F84.DEF")));
     EXPECT_EQ(Globals().SelectFileCreated, Path("PIC16F84.DEF"));
@@ -198,6 +199,7 @@ TEST_F(WindowSelectFile, DeleteAsksAndDeletesOnlyTheNamedFile) {
     EXPECT_TRUE(QFile::exists(Path("a.bas")));
     EXPECT_EQ(Seams::questions.value(0),
               "\r\nCANCELLO IL FILE SELEZIONATO ?\r\n" + Path("a.bas") + "\r\n");
+    EXPECT_EQ(Seams::questionDefaults, QStringList{"No"});  // Enter deletes nothing
     Seams::AnswerNextQuestion(true);
     d->DeleteFile->click();
     EXPECT_FALSE(QFile::exists(Path("a.bas")));
@@ -236,6 +238,27 @@ TEST_F(WindowTest, QuestionsAreTitledWithMsgTitleAndEscAnswersNo) {
     box->show();
     QTest::keyClick(box.get(), Qt::Key_Escape);
     EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
+}
+
+TEST_F(WindowTest, EnterAnswersTheDefaultButton) {
+    Form1& f = Start();
+    const std::pair<DefaultAnswer, QMessageBox::StandardButton> cases[] = {
+        {DefaultAnswer::Yes, QMessageBox::Yes},
+        {DefaultAnswer::No, QMessageBox::No},
+    };
+    for (auto [byDefault, button] : cases) {
+        auto box = MakeQuestionBox(&f, "Cancello?", "", byDefault);
+        EXPECT_EQ(box->defaultButton(), box->button(button));
+        box->show();
+        QTest::keyClick(box.get(), Qt::Key_Return);
+        EXPECT_EQ(box->clickedButton(), box->button(button));
+    }
+    // The seam records the default each question asked for.
+    Seams::AnswerNextQuestion(true);
+    Seams::AnswerNextQuestion(true);
+    AskYesNo(&f, "Eseguo la stampa ?");
+    AskYesNo(&f, "Cancello?", "", DefaultAnswer::No);
+    EXPECT_EQ(Seams::questionDefaults, (QStringList{QString::fromUtf8("S\xC3\xAC"), "No"}));
 }
 
 TEST_F(WindowTest, ModalWindowsRunTheTestsHookInPlaceOfTheirLoop) {
