@@ -204,7 +204,7 @@ TEST(HelpList, QuotedLinesKeepTheirBlanks) {
           " a) Notazione decimale consueta. Esempio X = 28",
           " b) Notazione binaria. Esempio: X = B'011101'",
           " c) Notazione esadecimale. Esempio X = 0x4A  ", "", "*** ATTENZIONE ***"}},
-        {"ShowTopicArithmetic", {"X = NOT( ( Y AND Z ) OR ( Z AND W ) )"}},
+        {"ShowTopicArithmetic", {"X = NOT( ( Y AND Z ) OR ( Z AND K ) )"}},
         {"ShowTopicOscRC", {"", "Per applicazioni che non richiedono una grande precisione"}},
     };
     for (const Case& k : cases) {
