@@ -287,8 +287,10 @@ const std::vector<TopicText>& StatementTopicsAscToGoto() {
          {
              "Istruzione di fine programma",
              "",
-             "L'istruzione END arresta incondizionatamente il micro; solo un RESET",
-             "generale lo fa ripartire.",
+             "L'istruzione END chiude il programma main e mette il micro in SLEEP.",
+             "Un'interrupt abilitata sulla linea B0 o sulle linee B4-B7 lo risveglia:",
+             "viene eseguita la sua routine, poi il micro torna in SLEEP. Il programma",
+             "main non riprende; solo un RESET generale lo fa ripartire da capo.",
              "END indica anche la fine delle istruzioni del programma main:",
              "le subroutine devono seguire END.",
              "",

@@ -219,6 +219,8 @@ const std::vector<TopicText>& TimerTopics() {
              "",
              "L'istruzione intercetta automaticamente l'interrupt su una qualsiasi delle",
              "linee da B4 a B7 e chiama una routine definita dal programmatore.",
+             "L'interrupt scatta a ogni cambiamento di una linea, cioè su entrambi i",
+             "fronti (Low->High e High->Low), e risveglia il micro fermo per STOP o END.",
              "La sintassi dell'istruzione è:",
              "ON LINE INTERRUPT CALL <nome subroutine>",
              "",
