@@ -240,7 +240,7 @@ const std::vector<QuotedTopic>& Quotes() {
              {"---Esempio--- "},
              {"Write 12 , 33 "},
              {"..."},  // the line after each example
-             {"Write 41 , 0x4A , 72 "},
+             {"Write 41 , 0x4A , 62 "},
              {"Write X , 34 , 39  "},
              {"Write 12 , Y  "},
              {"Write XDato , YIndirizzo   "},
@@ -389,7 +389,7 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
         {"ShowTopicWrite",
          {"Dim X as Byte", "Dim Y as Byte", "Dim XDato as Byte", "Dim YIndirizzo as Byte",
           "Dim Indirizzo as Byte", "Dim Y_Ind as Byte", "> Write 12 , 33 ",
-          "> Write 41 , 0x4A , 72 ", "> Write X , 34 , 39  ", "> Write 12 , Y  ",
+          "> Write 41 , 0x4A , 62 ", "> Write X , 34 , 39  ", "> Write 12 , Y  ",
           "> Write XDato , YIndirizzo   ", "> Write \"Ciao\" , Indirizzo ",
           "> Write  12 ,  0x4A , B'011011'  , Y_Ind ", "END"}},
     });
