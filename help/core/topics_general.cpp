@@ -32,6 +32,16 @@ const std::vector<TopicText>& GeneralTopics() {
              "L'assemblaggio del sorgente e la scrittura del programma assemblato nel micro sono "
              "lasciati a programmi specifici che si trovano in rete, primo fra tutti l'assembler "
              "che la Microchip fornisce gratuitamente.",
+             "",
+             "Dopo la traduzione le statistiche mostrano la lunghezza del programma in word: la "
+             "memoria di programma del PIC16F84A contiene 1024 word, e un programma più lungo non "
+             "entra nel micro, anche se la sua traduzione viene scritta lo stesso.",
+             "",
+             "Il listato assembly non imposta la parola di configurazione (configuration word): "
+             "l'oscillatore e il watchdog si scelgono nel programma che scrive il micro. Se il "
+             "watchdog resta attivo, il micro riparte da capo ogni volta che il watchdog scade "
+             "(circa 18 ms senza prescaler, fino a 2.3 s con il prescaler), e dopo uno STOP il "
+             "micro riprende allo scadere del watchdog.",
          }},
         {"ShowTopicArithmetic",
          {
