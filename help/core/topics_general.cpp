@@ -32,6 +32,16 @@ const std::vector<TopicText>& GeneralTopics() {
              "L'assemblaggio del sorgente e la scrittura del programma assemblato nel micro sono "
              "lasciati a programmi specifici che si trovano in rete, primo fra tutti l'assembler "
              "che la Microchip fornisce gratuitamente.",
+             "",
+             "Dopo la traduzione le statistiche mostrano la lunghezza del programma in word: la "
+             "memoria di programma del PIC16F84A contiene 1024 word, e un programma più lungo non "
+             "entra nel micro, anche se la sua traduzione viene scritta lo stesso.",
+             "",
+             "Il listato assembly non imposta la parola di configurazione (configuration word): "
+             "l'oscillatore e il watchdog si scelgono nel programma che scrive il micro. Se il "
+             "watchdog resta attivo, il micro riparte da capo ogni volta che il watchdog scade "
+             "(circa 18 ms senza prescaler, fino a 2.3 s con il prescaler), e dopo uno STOP il "
+             "micro riprende allo scadere del watchdog.",
          }},
         {"ShowTopicArithmetic",
          {
@@ -48,7 +58,7 @@ const std::vector<TopicText>& GeneralTopics() {
              "",
              "Solo la funzione NOT richiede le parentesi.",
              "Con le parentesi si possono costruire espressioni più complesse, ad esempio:",
-             "X = NOT( ( Y AND Z ) OR ( Z AND W ) )",
+             "X = NOT( ( Y AND Z ) OR ( Z AND K ) )",
              "Più livelli di parentesi creano facilmente conflitti con gli interrupt.",
              "",
              "Sono accettate le seguenti notazioni numeriche: ",
@@ -66,6 +76,9 @@ const std::vector<TopicText>& GeneralTopics() {
              "   sul tasto 'BAS' o 'ASM'.",
              " - Le variabili BYTE sono a 8 bit senza segno (0/255); le costanti",
              "   numeriche negative sono in complemento a due.",
+             "   Solo il confronto con la costante 0 legge il byte con segno (bit 7 a 1",
+             "   vuol dire negativo): con X = 200, IF X>0 è falso e IF X<0 è vero.",
+             "   Per sapere se X è diverso da zero si scrive IF X<>0 oppure IF X>=1.",
              " ",
          }},
         {"ShowTopicThanks",

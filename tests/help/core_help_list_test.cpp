@@ -152,9 +152,17 @@ TEST(HelpList, FixedTopicsAreExact) {
         "\r\n\r\n"
         "Il programma ricerca la directory di lavoro:\r\n"
         "\r\n"
-        "            \\Tavolux Programmi\r\n"
+        "  Linux:   ~/.local/share/Tavolux, altrimenti la cartella home,\r\n"
+        "           altrimenti la cartella corrente\r\n"
+        "  Windows: C:\\Users\\<utente>\\AppData\\Roaming\\Tavolux, altrimenti la\r\n"
+        "           cartella dell'utente, altrimenti la cartella corrente\r\n"
         "\r\n"
-        "in tutte le unità di archiviazione di massa rilevate sul computer.\r\n"
+        "Il programma usa la prima di queste cartelle in cui si può scrivere.\r\n"
+        "\r\n"
+        "Quando non c'è un file corrente, la finestra dei file si apre nella prima\r\n"
+        "cartella \"Tavolux Programmi\" che contiene dei file, cercata nella cartella\r\n"
+        "home e poi alla radice di ogni unità (su Linux \"/\" e i volumi montati,\r\n"
+        "su Windows C:\\, D:\\, ...); altrimenti nella cartella corrente.\r\n"
         "\r\n"
         "I parametri di sessione sono salvati nel file:\r\n";
     EXPECT_EQ(HelpPageText("Workspace", c),
@@ -204,7 +212,7 @@ TEST(HelpList, QuotedLinesKeepTheirBlanks) {
           " a) Notazione decimale consueta. Esempio X = 28",
           " b) Notazione binaria. Esempio: X = B'011101'",
           " c) Notazione esadecimale. Esempio X = 0x4A  ", "", "*** ATTENZIONE ***"}},
-        {"ShowTopicArithmetic", {"X = NOT( ( Y AND Z ) OR ( Z AND W ) )"}},
+        {"ShowTopicArithmetic", {"X = NOT( ( Y AND Z ) OR ( Z AND K ) )"}},
         {"ShowTopicOscRC", {"", "Per applicazioni che non richiedono una grande precisione"}},
     };
     for (const Case& k : cases) {

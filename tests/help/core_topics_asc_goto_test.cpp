@@ -56,7 +56,10 @@ const std::vector<QuotedTopic>& Table() {
           {"     Movwf Y    }"},
           {"..."},
           {"..."},
-          {"***ATTENZIONE***"}}},
+          {"***ATTENZIONE***"},
+          {"ASM( ADDLW 31 ) somma 0x31", kWithin},
+          {"ASM( ADDLW .31 )"},
+          {"ASM( ADDLW 0x1F )"}}},
         {"ShowTopicBreak",
          false,
          {{"Interrompe incondizionatamente un ciclo DO While oppure un ciclo For Next"},
@@ -92,7 +95,8 @@ const std::vector<QuotedTopic>& Table() {
           {" "},
           {"SUB Area( LatoX , LatoY )"},
           {"SUB Area( LatoX , LatoY , LatoZ )"},
-          {" "}}},
+          {" "},
+          {"Superato il livello massimo di CALL a subroutine"}}},
         {"ShowTopicClear",
          false,
          {{"Azzeramento Porta/Linea"},
@@ -117,6 +121,7 @@ const std::vector<QuotedTopic>& Table() {
           {"Config A3 As Input"},
           {"Config A1,B5 As Output"},
           {"Config B As Input"},
+          {"Config A3 As Input da sola rende output A0, A1, A2 e A4.", kWithin},
           {"Attenzione: l'istruzione CONFIG deve essere una delle prime istruzioni."},
           {"VEDERE: RECONFIG"}}},
         {"ShowTopicConst",
@@ -148,6 +153,7 @@ const std::vector<QuotedTopic>& Table() {
           {"Dim Y as Integer  (riserva 2 Byte della RAM)"},
           {"Dim Z as Single   (riserva 4 Byte della RAM)"},
           {"Dim Temp, Lato as Byte  (dimensionamento multiplo)"},
+          {"Nome di variabile riservato dal sistema o sintassi sbagliata"},
           {"Attenzione: l'istruzione DIM deve essere una delle prime istruzioni."}}},
         {"ShowTopicDiv10",
          false,
@@ -173,7 +179,7 @@ const std::vector<QuotedTopic>& Table() {
           {"Do"},
           {"..."},
           {"Loop"},
-          {"Do while Input()=1"},
+          {"Do While Input(A3)=1"},
           {"..."},
           {"Loop"},
           {"Do while GetData(5)>9"},
@@ -380,6 +386,13 @@ TEST(HelpTopicsAscToGoto, TheTranslatorDoesWhatTheTopicsSay) {
          "END SUB\r\nSUB S6\r\nCALL S7\r\nEND SUB\r\nSUB S7\r\nEND SUB\r\n",
          false},
         {"a label may not begin with '@'", "@INIZIO: GOTO @INIZIO\r\nEND\r\n", false},
+        {"five levels of subroutines and a WRITE in the deepest",
+         "CALL S1\r\nEND\r\nSUB S1\r\nCALL S2\r\nEND SUB\r\nSUB S2\r\nCALL S3\r\nEND SUB\r\n"
+         "SUB S3\r\nCALL S4\r\nEND SUB\r\nSUB S4\r\nCALL S5\r\nEND SUB\r\nSUB S5\r\n"
+         "WRITE 5 , 10\r\nEND SUB\r\n",
+         true},
+        {"names that only begin like a reserved one",
+         "DIM WX, F1, _T, W1 AS BYTE\r\nWX = 1\r\nEND\r\n", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.said);
@@ -387,6 +400,94 @@ TEST(HelpTopicsAscToGoto, TheTranslatorDoesWhatTheTopicsSay) {
         const TranslationResult result = translator.TranslateProgram(c.program, "");
         EXPECT_EQ(!result.flagError, c.accepted) << result.asmText;
     }
+}
+
+// Six levels of subroutines with `deepest` in the sixth.
+std::vector<std::string_view> SixLevelsAround(std::string_view deepest) {
+    return {"Data 1, 2", "Dim X, Y as Byte", "CALL S1", "END",     "SUB S1", "CALL S2",
+            "END SUB",   "SUB S2",           "CALL S3", "END SUB", "SUB S3", "CALL S4",
+            "END SUB",   "SUB S4",           "CALL S5", "END SUB", "SUB S5", "CALL S6",
+            "END SUB",   "SUB S6",           deepest,   "END SUB"};
+}
+
+TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
+    constexpr std::string_view kReserved =
+        "Nome di variabile riservato dal sistema o sintassi sbagliata";
+    constexpr std::string_view kTooDeep = "Superato il livello massimo di CALL a subroutine";
+    ExpectExamplesTranslate({
+        {"ShowTopicAsc",
+         {"Dim X as Byte", "> X = ASC(\"A\")", "> Write X , 0", "> Write ASC(\"T\") , 15", "END"}},
+        {"ShowTopicAsm",
+         {"Dim X as Byte", "Dim Y as Byte", "> X=10", "> ASM( MOVLW  5 )", "> ASM( ADDLW 31 )",
+          "> ASM( ADDLW .31 )", "> ASM( ADDLW 0x1F )", "> ASM{ Clrf X      ", ">      Movwf Y     ",
+          ">      Goto Lab1   ", ">      Movwf Y    }", "Lab1: X = 1", "END"}},
+        {"ShowTopicBreak",
+         {"Dim X as Byte", "Dim Z as Byte", "> Do While X>0", "X = X - 1", "> IF Z=1 THEN BREAK",
+          "> LOOP", "END"}},
+        {"ShowTopicCall",
+         {"Dim Altezza, Larghezza, Spessore as Byte", "Dim LatoX, LatoY, LatoZ as Byte",
+          "> 'Programma main", "> CALL Test", ">     Call Volume( 10 , 20 , 30 )",
+          "Call Area( 1 , 2 )", "Call Area( 1 , 2 , 3 )", "> END", "> SUB Test", "> END SUB",
+          "> SUB Volume( Altezza , Larghezza , Spessore )", "END SUB",
+          "> SUB Area( LatoX , LatoY )", "END SUB", "> SUB Area( LatoX , LatoY , LatoZ )",
+          "END SUB"}},
+        // A library routine takes a level of its own.
+        {"ShowTopicCall", SixLevelsAround("Write X , 10"), kTooDeep},
+        {"ShowTopicCall", SixLevelsAround("Y = Read( 3 )"), kTooDeep},
+        {"ShowTopicCall", SixLevelsAround("Y = Div10( X )"), kTooDeep},
+        {"ShowTopicCall", SixLevelsAround("Y = Div10r()"), kTooDeep},
+        {"ShowTopicCall", SixLevelsAround("Y = GetData(1)"), kTooDeep},
+        {"ShowTopicClear",
+         {"> Clear A       'Azzera la porta A", "> Clear Port B  'Azzera la porta B",
+          "> Clear B4      'Azzera linea di I/O B4", "> Clear Line A2 'Azzera linea di I/O A2",
+          "~ OUTPUT PORT A , 0", "END"}},
+        {"ShowTopicClearCarry", {"> Clear Carry", "> Clear Flag Carry", "END"}},
+        {"ShowTopicConfig",
+         {"> Config A3 As Input", "> Config A1,B5 As Output", "> Config B As Input",
+          "~ Config port A as Input", "~ Config line A2 as Input", "END"}},
+        {"ShowTopicConst",
+         {"Dim X as Byte", "> Const LineaInput = A3", "> Const LineaRicezione = B0",
+          "> Symbol PortIo = B", "> X = Input( LineaInput )", "> X = Input( A3 )",
+          "X = Input( LineaRicezione )", "X = Input( PortIo )", "END"}},
+        {"ShowTopicData", {"> DATA 3, 7, 123, 78", "> DATA 0x5A , \"Prova\" , B'01101100'", "END"}},
+        {"ShowTopicDim",
+         {"> Dim X as Byte", "> Dim Y as Integer", "> Dim Z as Single", "> Dim Temp, Lato as Byte",
+          "~ Z = 2.75", "END"}},
+        {"ShowTopicDim", {"Dim W as Byte", "END"}, kReserved},
+        {"ShowTopicDim", {"Dim F as Byte", "END"}, kReserved},
+        {"ShowTopicDim", {"Dim Then as Byte", "END"}, kReserved},
+        {"ShowTopicDim", {"Dim B as Byte", "END"}, kReserved},
+        {"ShowTopicDim", {"Dim Movf as Byte", "END"}, kReserved},
+        {"ShowTopicDim", {"Dim W#1 as Byte", "END"}, kReserved},
+        {"ShowTopicDim", {"Dim 1X as Byte", "END"}, kReserved},
+        {"ShowTopicDiv10",
+         {"Dim X, Y, Z as Byte", "> X = 207", "> Y = Div10( X )  'Y assumerà il valore 20",
+          "> Z = Div10r()    'Z assumerà il valore 7", "END"}},
+        {"ShowTopicDo",
+         {"Dim X, Y as Byte", "> Do While X>Y", "X = X - 1", "> Loop", "> Do While Input(A3)=1",
+          "X = 2", "Loop", "> Do", "X = 3", "> Loop", "END"}},
+        {"ShowTopicEnd",
+         {"> Dim X as Byte", "> X=0", "CALL Test", "> END", "> SUB Test", "> END SUB"}},
+        {"ShowTopicEndSub", {"CALL Display", "END", "> SUB Display", "> END SUB"}},
+        {"ShowTopicExitSub",
+         {"Dim X as Byte", "CALL Display", "END", "> SUB Display", "> If X=1 Then Exit sub",
+          "X = 2", "> END SUB"}},
+        {"ShowTopicFlagCarry",
+         {"Dim X as Byte", "> X = Flag_Carry", "> IF Flag_Carry = 1 THEN", "X = 2", "End If",
+          "END"}},
+        {"ShowTopicFlagZero",
+         {"Dim X as Byte", "> X = Flag_Zero ", "> IF Flag_Zero = 1 THEN", "X = 2", "End If",
+          "END"}},
+        {"ShowTopicFor",
+         {"Dim I, X, Y, K as Byte", "> For I = 1 to 10", "X = I", "> Next I",
+          "> For I=1 to 10 step 9", "X = I", "> Next I", "> For I=10 to 1 step -9", "X = I",
+          "Next I", "> For I=X to Y step K", "X = I", "Next I", "END"}},
+        {"ShowTopicGetData",
+         {"Data 3, 7", "Dim X, Y, Indice as Byte", "> X = GetData(1)", "> Y = GetData(Indice)",
+          "> IF GetData(X) > Y THEN", "X = 0", "End If", "END"}},
+        {"ShowTopicGoto",
+         {"Dim X as Byte", "> Inizio: X=0", ">         X = X + 1", ">         Goto Inizio", "END"}},
+    });
 }
 
 }  // namespace

@@ -190,7 +190,8 @@ TEST(TopicsTimer, BlanksThatCountStay) {
 TEST(TopicsTimer, ExampleLinesTranslate) {
     ExpectExamplesTranslate({
         {"ShowTopicOnTimerInterrupt",
-         {"> On Timer Interrupt call Display", "END", "> SUB Display", "> End Sub"}},
+         {"> On Timer Interrupt call Display", "~ Set Init Timer to 126", "END", "> SUB Display",
+          "~ WAIT 200", "> End Sub"}},
         {"ShowTopicSetInternalClock", {"> Set Internal Clock", "END"}},
         {"ShowTopicSetExternalClock", {"> Set External Clock", "END"}},
         {"ShowTopicSetTimerEdge", {"> Set Timer Edge Up", "> Set Timer Edge Down", "END"}},

@@ -42,11 +42,14 @@ struct BlankedLine {
 
 // A BASIC program built around a topic's example lines: a line written
 // "> text" must begin some line of the topic (the rest of which may be a
-// note in parentheses); the program, with those lines as written here, must
-// translate without a report.
+// note in parentheses), a line written "~ text" must stand within one (an
+// example inside a sentence). The program, with those lines as written here,
+// must translate without a report; with refusedWith it must be refused with
+// a report holding that text, and the topic must name it on a line.
 struct ExampleProgram {
     std::string_view procedure;
     std::vector<std::string_view> program;
+    std::string_view refusedWith = {};
 };
 
 // Each quote after the one before it: a whole-line quote on a later line,
@@ -155,21 +158,35 @@ inline void ExpectExamplesTranslate(const std::vector<ExampleProgram>& table) {
     for (const ExampleProgram& example : table) {
         SCOPED_TRACE(std::string(example.procedure));
         const std::vector<std::string> lines = TopicLines(example.procedure, {});
+        const auto shown = [&](std::string_view text, bool atStart) {
+            return std::any_of(lines.begin(), lines.end(), [&](const std::string& shownLine) {
+                const size_t at = shownLine.find(text);
+                return at != std::string::npos && (at == 0 || !atStart);
+            });
+        };
         std::string basic;
         for (std::string_view line : example.program) {
-            if (line.substr(0, 2) == "> ") {
+            const std::string_view mark = line.substr(0, 2);
+            if (mark == "> " || mark == "~ ") {
                 line.remove_prefix(2);
-                const bool shown =
-                    std::any_of(lines.begin(), lines.end(), [&](const auto& shownLine) {
-                        return std::string_view(shownLine).substr(0, line.size()) == line;
-                    });
-                EXPECT_TRUE(shown) << "no line of the topic begins with \"" << line << "\"";
+                EXPECT_TRUE(shown(line, mark == "> "))
+                    << "no line of the topic " << (mark == "> " ? "begins with" : "holds") << " \""
+                    << line << "\"";
             }
             basic.append(line).append("\r\n");
         }
         Translator translator;
         const TranslationResult result = translator.TranslateProgram(basic, "");
-        EXPECT_FALSE(result.flagError) << basic << "----\n" << result.asmText;
+        if (example.refusedWith.empty()) {
+            EXPECT_FALSE(result.flagError) << basic << "----\n" << result.asmText;
+        } else {
+            EXPECT_TRUE(result.flagError) << basic << "----\n" << result.asmText;
+            EXPECT_NE(result.asmText.find(example.refusedWith), std::string::npos)
+                << basic << "----\n"
+                << result.asmText;
+            EXPECT_NE(std::find(lines.begin(), lines.end(), example.refusedWith), lines.end())
+                << "the topic does not name the report \"" << example.refusedWith << "\"";
+        }
     }
 }
 
