@@ -2,9 +2,6 @@
 
 namespace tavolux::help {
 
-namespace {
-
-// Characters of a UTF-8 text (continuation bytes do not count).
 size_t CharacterCount(std::string_view text) {
     size_t count = 0;
     for (char c : text) {
@@ -12,6 +9,8 @@ size_t CharacterCount(std::string_view text) {
     }
     return count;
 }
+
+namespace {
 
 std::vector<std::string> Workspace(const HelpContext& context) {
     return {

@@ -26,6 +26,9 @@ const std::vector<TopicText>& StatementTopicsAscToGoto();  // ASC ... GOTO
 const std::vector<TopicText>& StatementTopicsIfToWrite();  // IF ... WRITE
 const std::vector<TopicText>& TimerTopics();               // timer and interrupts
 
+// Characters of a UTF-8 text (continuation bytes do not count).
+size_t CharacterCount(std::string_view text);
+
 // The lines the topic procedure appends, run-time values filled in; empty
 // for a name that is no topic procedure.
 std::vector<std::string> TopicLines(std::string_view procedure, const HelpContext& context);

@@ -18,13 +18,6 @@ constexpr double kFrameLeft = 240, kFrameTop = 240, kFrameRight = 13920, kFrameB
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Characters of a UTF-8 text (continuation bytes do not count).
-std::size_t CharacterCount(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 void AddLinesShownWhole(std::string_view text, std::vector<std::string>& lines) {
     while (!text.empty()) {
         const std::size_t end = std::min(text.find(kCrLf), text.size());
