@@ -30,6 +30,7 @@ inline constexpr int kMaxDataValues = 250;  // the values a program may give in 
 inline constexpr int kMaxConfig = 20;
 inline constexpr int kMaxConst = 100;  // CONST and SYMBOL definitions
 inline constexpr int kDynVarCount = 15;
+inline constexpr int kStackLevels = 8;  // the chip's return stack
 
 // The mark and indent of a finished instruction line in the store.
 inline constexpr const char* kAsmIndent = "A>        ";
@@ -75,6 +76,11 @@ struct RunState {
     std::vector<std::string> ArrayCALL;
     int NoCALL() const { return static_cast<int>(ArrayCALL.size()); }
     int MaxCallDepth = 0;
+    // What the main program calls outside every SUB (subroutines and library
+    // routines), each once; and the deepest stack the program can reach,
+    // with an interrupt on top of the main program's deepest call.
+    std::vector<std::string> MainCallees;
+    int StackLevel = 1;
 
     // Interrupts, timer and delays.
     std::vector<std::string> ArrayINT;
