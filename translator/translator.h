@@ -333,7 +333,14 @@ class Translator {
     void WriteAsmProgram();
     void EmitLine(std::string_view line);
     void WriteDataTable();
-    void WriteLibraryRoutines();
+    // The guarded write routine serves a program whose interrupt handlers
+    // and the code they interrupt both use the EEPROM.
+    void WriteLibraryRoutines(bool guardedWrite = false);
+    std::vector<std::string> DataTableLines();
+    std::vector<std::string> LibraryRoutineLines(bool guardedWrite);
+    // writer.cpp, with interrupt_saves.cpp: the bytes the interrupt entry keeps beside W,
+    // STATUS and the scratch bytes, for the program as it will be written.
+    std::vector<std::string> FindInterruptSaves();
     void HoldDivideRemainder();
     DivideBytes TakeDivideBytes();
     void ReturnDivideBytes(const DivideBytes& bytes);
