@@ -415,7 +415,7 @@ bool Form1::MayDiscardUnsavedText() {
     if (Globals().Flag_TestoModificato == 0) return true;
     SaveOutcome outcome = SaveBasicText();
     if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::Blank) return true;
-    return AskYesNo(this, QString::fromUtf8(kLoseChangesQuestion));
+    return AskToLoseUnsavedChanges(this);
 }
 
 void Form1::Form1_Command2_Click() {
@@ -428,7 +428,7 @@ void Form1::Form1_Command3_Click() {
         AskYesNo(this, QStringLiteral("***ATTENZIONE***\r\nSalvare le modifiche effettuate ?"))) {
         SaveOutcome outcome = SaveBasicText();
         if ((outcome == SaveOutcome::Cancelled || outcome == SaveOutcome::Failed) &&
-            !AskYesNo(this, QString::fromUtf8(kLoseChangesQuestion))) {
+            !AskToLoseUnsavedChanges(this)) {
             return;
         }
     }

@@ -352,7 +352,7 @@ void Form8::Form8_Command5_Click() {
         return;
     }
     if (!IsBlank(pane_.text()) && Globals().Flag_TestoModificato != 0 &&
-        !Ask(QString::fromUtf8(kLoseChangesQuestion))) {
+        !AskToLoseUnsavedChanges(this, QString::fromLatin1(kBackupMsgTitle))) {
         return;
     }
     pane_.replace(text);

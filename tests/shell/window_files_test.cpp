@@ -176,8 +176,10 @@ TEST_F(WindowFiles, OpenWithUnsavedChanges) {
         EXPECT_EQ(Seams::questions.value(0),
                   "***ATTENZIONE***\r\nSalvare le modifiche effettuate ?")
             << c.name;
+        EXPECT_EQ(Seams::questionDefaults.value(0), QString::fromUtf8("S\xC3\xAC")) << c.name;
         if (c.answers.size() > 1) {
             EXPECT_EQ(Seams::questions.value(1), kLose) << c.name;
+            EXPECT_EQ(Seams::questionDefaults.value(1), "No") << c.name;
         }
         EXPECT_EQ(Seams::unansweredFileDialogs, 0) << c.name;
         Seams::Reset();
@@ -193,6 +195,7 @@ TEST_F(WindowFiles, ClearAsksBeforeLosingText) {
     Seams::AnswerNextQuestion(false);
     f.Command7->click();
     EXPECT_EQ(Seams::questions, QStringList{kLose});
+    EXPECT_EQ(Seams::questionDefaults, QStringList{"No"});  // a second Enter loses nothing
     EXPECT_EQ(f.BasicText(), "typed");
     EXPECT_EQ(f.AsmText(), "asm");
 
@@ -412,6 +415,7 @@ TEST_F(WindowFiles, ClosingWithUnsavedText) {
     EXPECT_TRUE(Close());
     EXPECT_TRUE(QFile::exists(GetConfigFilePath()));
     EXPECT_EQ(Seams::questions, (QStringList{kLose, kLose, kLose}));
+    EXPECT_EQ(Seams::questionDefaults, (QStringList{"No", "No", "No"}));
 }
 
 TEST_F(WindowFiles, ClosingSavesUnsavedTextThroughTheDialog) {
