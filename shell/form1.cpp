@@ -70,6 +70,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     label->setObjectName(QString::fromLatin1(name));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(14.25);
+    font.setBold(false);  // not the window's bold
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->resize(TwipsToPixels(kButtonWidth), TwipsToPixels(height));
