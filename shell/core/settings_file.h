@@ -47,7 +47,7 @@ inline constexpr int kMaxColor = 0xFFFFFF;
 QByteArray FormatSettingsFile(const SettingsValues& values);
 
 // Reads the thirteen lines (CR LF, LF or CR end a line; each line is UTF-8
-// when it is valid UTF-8, otherwise Windows-1252). A missing line, or one
+// when it is valid UTF-8, otherwise Windows-1252, as DecodeText reads them). A missing line, or one
 // that does not read as its kind, is left for the repairs to give its
 // design value: a colour without digits reads as out of range, a size or
 // bold flag without a number as 0, and a backup folder holding control

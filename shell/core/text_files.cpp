@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <utility>
 
 namespace tavolux::shell {
 
@@ -19,13 +20,30 @@ constexpr std::array<char16_t, 32> kHigh = {
 }  // namespace
 
 QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-        return text;
+    for (auto [mark, encoding] : {std::pair{"\xFF\xFE", QStringDecoder::Utf16LE},
+                                  std::pair{"\xFE\xFF", QStringDecoder::Utf16BE}}) {
+        if (bytes.startsWith(mark)) {
+            QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
+            return utf16.decode(QByteArrayView(bytes).sliced(2));
+        }
     }
-    return DecodeWindows1252(bytes);
+    // CR and LF are single bytes in UTF-8 and in Windows-1252 alike, and no
+    // UTF-8 sequence holds them, so each line can be decoded on its own.
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF")) rest = rest.sliced(3);
+    QString text;
+    text.reserve(rest.size());
+    while (!rest.isEmpty()) {
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n') ++end;
+        if (end < rest.size()) ++end;  // the line end goes with its line
+        const QByteArrayView line = rest.first(end);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? DecodeWindows1252(line.toByteArray()) : decoded;
+        rest = rest.sliced(end);
+    }
+    return text;
 }
 
 QString DecodeWindows1252(const QByteArray& bytes) {

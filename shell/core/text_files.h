@@ -1,5 +1,6 @@
 // Text files as the editor reads and writes them: read whole before use,
-// UTF-8 or else Windows-1252 on reading, written through a temporary file
+// each line UTF-8 or else Windows-1252 on reading (UTF-16 after its
+// byte-order mark), written in UTF-8 through a temporary file
 // that replaces the target only when complete.
 #pragma once
 
@@ -9,8 +10,12 @@
 
 namespace tavolux::shell {
 
-// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
-// dropped), otherwise Windows-1252, one byte a character.
+// A text file's characters. After a UTF-16 byte-order mark (either byte
+// order) the text is UTF-16. Otherwise each line, ended by CR LF, LF or CR,
+// is read on its own: as UTF-8 when it is valid UTF-8, else as
+// Windows-1252, one byte a character, so one line written in another code
+// page spoils no other. A leading UTF-8 byte-order mark is dropped; line
+// ends stay as they are.
 QString DecodeText(const QByteArray& bytes);
 // One byte a character, always.
 QString DecodeWindows1252(const QByteArray& bytes);

@@ -19,6 +19,43 @@ TEST(ShellTextFiles, DecodesUtf8OrElseWindows1252) {
               QByteArray("\xE8\x80?"));
 }
 
+QByteArray Utf16(const QString& text, bool bigEndian) {
+    QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode());
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+// Each line on its own: one that is not UTF-8 spoils no other, and a UTF-16
+// file is read after its byte-order mark. Line ends stay as they are.
+TEST(ShellTextFiles, EachLineIsReadInItsOwnEncoding) {
+    const QString text =
+        QString::fromUtf8("REM perch\xC3\xA9 \xC3\xA8 cos\xC3\xAC\r\nA = \"\xE2\x82\xAC\"\r\n");
+    const std::pair<QByteArray, QString> cases[] = {
+        {text.toUtf8(), text},
+        {"\xEF\xBB\xBF" + text.toUtf8(), text},
+        {EncodeWindows1252(text), text},
+        {Utf16(text, false), text},
+        {Utf16(text, true), text},
+        {Utf16(QString::fromUtf8("\xEF\xBB\xBF" "A\xF0\x9F\x98\x80"), false),
+         QString::fromUtf8("\xEF\xBB\xBF" "A\xF0\x9F\x98\x80")},
+        // One stray byte in the second line.
+        {"REM perch\xC3\xA9\r\nREM \xE8 qui\r\nREM cos\xC3\xAC",
+         QString::fromUtf8("REM perch\xC3\xA9\r\nREM \xC3\xA8 qui\r\nREM cos\xC3\xAC")},
+        {"a\xC3\xA8\nb\xE8\rc\xC3\xA8\r\n\r\nd\xE8",
+         QString::fromUtf8("a\xC3\xA8\nb\xC3\xA8\rc\xC3\xA8\r\n\r\nd\xC3\xA8")},
+        // A mark in front of a line that is not UTF-8 is still a mark.
+        {"\xEF\xBB\xBFperch\xE8\r\nok", QString::fromUtf8("perch\xC3\xA8\r\nok")},
+        {"", ""},
+        {"\xFF\xFE", ""},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        EXPECT_EQ(DecodeText(bytes), expected) << bytes.toHex().toStdString();
+    }
+}
+
 TEST(ShellTextFiles, WritesWholeOrNothing) {
     QTemporaryDir root;
     QString path = root.filePath("p.bas");

@@ -70,6 +70,51 @@ TEST_F(WindowFiles, OpenReadsLfCrAndWindows1252Files) {
     EXPECT_EQ(f.BasicText(), QString::fromUtf8("A = 1\r\nB = 2\r\nC = \"\xC3\xA8\""));
 }
 
+QByteArray Utf16(const QString& text, bool bigEndian) {
+    QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode());
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+// A file opened and saved with no change shows and keeps the same letters:
+// one stray byte spoils only its own line, and a UTF-16 file loses neither
+// its letters nor its line breaks. "Salva" writes UTF-8, so a UTF-8 file
+// comes back byte for byte, and any other the second time.
+TEST_F(WindowFiles, OpenThenSaveKeepsTheLetters) {
+    const QString text = QString::fromUtf8(
+        "REM perch\xC3\xA9 \xC3\xA8 cos\xC3\xAC\r\nA = \"\xE2\x82\xAC\"\r\nEND\r\n");
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"UTF-8", text.toUtf8(), text},
+        {"a stray byte", "REM perch\xC3\xA9\r\nREM \xE8 qui\r\nEND",
+         QString::fromUtf8("REM perch\xC3\xA9\r\nREM \xC3\xA8 qui\r\nEND")},
+        {"Windows-1252", EncodeWindows1252(text), text},
+        {"UTF-16 LE", Utf16(text, false), text},
+        {"UTF-16 BE", Utf16(text, true), text},
+    };
+    for (const Case& c : cases) {
+        Form1& f = Start();
+        Write(Path("prog.bas"), c.bytes);
+        for (int round = 0; round < 2; ++round) {
+            Seams::ChooseNextFile(Path("prog.bas"));
+            f.Command3->click();
+            EXPECT_EQ(f.BasicText(), c.shown) << c.what;
+            Seams::ChooseNextFile(Path("prog.bas"));
+            f.Command2->click();
+            EXPECT_EQ(Read(Path("prog.bas")).toStdString(), c.shown.toUtf8().toStdString())
+                << c.what;
+        }
+        EXPECT_TRUE(Seams::questions.isEmpty()) << c.what;
+    }
+}
+
 TEST_F(WindowFiles, FailedOpenChangesNothing) {
     Form1& f = Start();
     Type("typed");
