@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <cerrno>
 #include <utility>
 
 namespace tavolux::shell {
@@ -16,6 +17,17 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The platform's text for a step that failed; where it has none ("Unknown
+// error", as after a write that stopped part-way), the system's own text
+// for the call that failed.
+QString ErrorText(const QFileDevice& file, int systemError) {
+    const QString text = file.errorString();
+    if (systemError == 0 || (!text.isEmpty() && text != QLatin1String("Unknown error"))) {
+        return text;
+    }
+    return qt_error_string(systemError);
+}
 
 }  // namespace
 
@@ -81,13 +93,15 @@ QByteArray EncodeWindows1252(const QString& text) {
 
 bool ReadWholeFile(const QString& path, QByteArray* contents, QString* error) {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         return false;
     }
+    errno = 0;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         return false;
     }
     *contents = bytes;
@@ -103,23 +117,26 @@ bool ReadTextFile(const QString& path, QString* text, QString* error) {
 
 bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error) {
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         return false;
     }
     // commit() alone is not enough: a text small enough to sit in the
     // device's buffer is first written by commit()'s own flush, and a failure
     // there can still be reported as success, renaming a short file over the
     // old one. So every byte is pushed out and counted before the commit.
+    errno = 0;
     const bool written = file.write(contents) == contents.size() && file.flush() &&
                          file.error() == QFileDevice::NoError && file.size() == contents.size();
     if (!written) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         file.cancelWriting();
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         return false;
     }
     return true;

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <limits.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "file_size_limit.h"
 #include "text_files.h"
@@ -39,8 +43,11 @@ TEST(ShellTextFiles, EachLineIsReadInItsOwnEncoding) {
         {EncodeWindows1252(text), text},
         {Utf16(text, false), text},
         {Utf16(text, true), text},
-        {Utf16(QString::fromUtf8("\xEF\xBB\xBF" "A\xF0\x9F\x98\x80"), false),
-         QString::fromUtf8("\xEF\xBB\xBF" "A\xF0\x9F\x98\x80")},
+        {Utf16(QString::fromUtf8("\xEF\xBB\xBF"
+                                 "A\xF0\x9F\x98\x80"),
+               false),
+         QString::fromUtf8("\xEF\xBB\xBF"
+                           "A\xF0\x9F\x98\x80")},
         // One stray byte in the second line.
         {"REM perch\xC3\xA9\r\nREM \xE8 qui\r\nREM cos\xC3\xAC",
          QString::fromUtf8("REM perch\xC3\xA9\r\nREM \xC3\xA8 qui\r\nREM cos\xC3\xAC")},
@@ -75,8 +82,8 @@ TEST(ShellTextFiles, WritesWholeOrNothing) {
     EXPECT_EQ(back, "second");  // untouched on failure
 }
 
-// A write that runs out of room part-way fails and keeps the old file byte
-// for byte, whether the text fits in the device's buffer or not.
+// A write that runs out of room part-way fails, says why, and keeps the old
+// file byte for byte, whether the text fits in the device's buffer or not.
 TEST(ShellTextFiles, AWriteThatRunsOutOfRoomKeepsTheOldFile) {
     QTemporaryDir root;
     const QString path = root.filePath("p.bas");
@@ -88,7 +95,9 @@ TEST(ShellTextFiles, AWriteThatRunsOutOfRoomKeepsTheOldFile) {
         const QByteArray text(size, 'x');
         const bool failedAndSaid = testing::RunInChildWithFileSizeLimit(size / 2, [&] {
             QString childError;
-            return !WriteFileAtomically(path, text, &childError) && !childError.isEmpty();
+            // Not "Unknown error": the system's text for the write that failed.
+            return !WriteFileAtomically(path, text, &childError) &&
+                   childError == QString::fromLocal8Bit(std::strerror(EFBIG));
         });
         EXPECT_TRUE(failedAndSaid);
         QByteArray back;
@@ -96,6 +105,24 @@ TEST(ShellTextFiles, AWriteThatRunsOutOfRoomKeepsTheOldFile) {
         EXPECT_EQ(back.toStdString(), old.toStdString());
         EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.bas"});
     }
+}
+
+// A name as long as a name may be: the save file beside it cannot be
+// named, the old file stays, and the message says so.
+TEST(ShellTextFiles, ANameTooLongForTheSaveFileIsSaidSo) {
+    QTemporaryDir root;
+    const QString path = root.filePath(QString(NAME_MAX, u'p'));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    ASSERT_EQ(old.write("old"), 3);
+    old.close();
+    QString error;
+    EXPECT_FALSE(WriteFileAtomically(path, "new", &error));
+    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(ENAMETOOLONG)));
+    QByteArray back;
+    ASSERT_TRUE(ReadWholeFile(path, &back, &error));
+    EXPECT_EQ(back, "old");
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(ShellTextFiles, LineEnds) {
