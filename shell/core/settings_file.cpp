@@ -106,7 +106,7 @@ SettingsValues ParseSettingsFile(const QByteArray& bytes) {
 
 QByteArray ReadSettingsBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    if (!OpenForReading(file, nullptr)) return QByteArray();
     QByteArray bytes = file.read(kSettingsReadLimit + 1);
     if (file.error() != QFileDevice::NoError) return QByteArray();
     if (bytes.size() > kSettingsReadLimit) {

@@ -56,7 +56,8 @@ QByteArray FormatSettingsFile(const SettingsValues& values);
 SettingsValues ParseSettingsFile(const QByteArray& bytes);
 
 // The settings file's first bytes, enough for any thirteen real lines; a
-// line cut by the limit is left out. Empty when the file cannot be read.
+// line cut by the limit is left out. Empty when the file cannot be read, or
+// is no plain file (a FIFO or a device is never opened).
 inline constexpr qsizetype kSettingsReadLimit = 1 << 20;
 QByteArray ReadSettingsBytes(const QString& path);
 

@@ -1,6 +1,13 @@
 #include "text_files.h"
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
@@ -29,7 +36,52 @@ QString ErrorText(const QFileDevice& file, int systemError) {
     return qt_error_string(systemError);
 }
 
+const QString kNotAPlainFile = QStringLiteral("non è un file ordinario");
+
+// A name held by a FIFO, a device or a socket: reading it could wait for
+// ever or never end, and it is no file of ours to replace. A folder is left
+// to the call itself, which says so in its own words.
+bool NeitherFileNorFolder(const QString& path) {
+    QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 }  // namespace
+
+bool OpenForReading(QFile& file, QString* error) {
+    if (NeitherFileNorFolder(file.fileName())) {
+        if (error) *error = kNotAPlainFile;
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // Opened without waiting, and looked at once open, in case the name was
+    // given to something else in between.
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (error) *error = qt_error_string(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int failure = S_ISDIR(status.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        if (error) *error = failure != 0 ? qt_error_string(failure) : kNotAPlainFile;
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+#else
+    errno = 0;
+    if (file.open(QIODevice::ReadOnly)) return true;
+    if (error) *error = ErrorText(file, errno);
+    return false;
+#endif
+}
 
 QString DecodeText(const QByteArray& bytes) {
     for (auto [mark, encoding] : {std::pair{"\xFF\xFE", QStringDecoder::Utf16LE},
@@ -93,11 +145,7 @@ QByteArray EncodeWindows1252(const QString& text) {
 
 bool ReadWholeFile(const QString& path, QByteArray* contents, QString* error) {
     QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = ErrorText(file, errno);
-        return false;
-    }
+    if (!OpenForReading(file, error)) return false;
     errno = 0;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
@@ -116,6 +164,10 @@ bool ReadTextFile(const QString& path, QString* text, QString* error) {
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error) {
+    if (NeitherFileNorFolder(path)) {
+        if (error) *error = kNotAPlainFile;
+        return false;
+    }
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {

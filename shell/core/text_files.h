@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -21,13 +22,20 @@ QString DecodeText(const QByteArray& bytes);
 QString DecodeWindows1252(const QByteArray& bytes);
 QByteArray EncodeWindows1252(const QString& text);  // '?' for what it cannot hold
 
+// Opens a plain file (or a link to one) for reading. Anything else, a FIFO
+// or a device, is never opened, so nothing waits on it: false, with the
+// reason in *error, as for a file that cannot be opened.
+bool OpenForReading(QFile& file, QString* error);
+
 // Reads the whole file. On failure returns false and puts the platform's
 // error text into *error; *contents is then left alone.
 bool ReadWholeFile(const QString& path, QByteArray* contents, QString* error);
 bool ReadTextFile(const QString& path, QString* text, QString* error);
 
 // Writes the whole file or nothing: the target is replaced only once every
-// byte is on disk. On failure returns false with the platform's error text.
+// byte is on disk. On failure returns false with the platform's error text
+// (the system's own where the platform has none). A FIFO or a device of
+// that name is never written over.
 bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error);
 
 // Splits at CR LF, LF or CR; a final line end starts no further line.

@@ -1,10 +1,19 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTextCursor>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 #include "equates.h"
 #include "file_size_limit.h"
@@ -435,6 +444,96 @@ TEST_F(WindowFiles, ASettingsFileThatCannotBeWrittenIsReportedAtClose) {
               QString("Impossibile salvare le impostazioni in " + config + "\r\nErrore: ").size());
     EXPECT_TRUE(Globals().Flag_AppClosing);
     QDir(config).removeRecursively();
+}
+
+// No working folder at all: the application data folder, the home folder
+// and the current folder are all open to everybody, so none is taken (root
+// too passes over them).
+class NoWritableFolder {
+  public:
+    explicit NoWritableFolder(const QString& current) {
+        previous_ = QDir::currentPath();
+        QDir().mkpath(current);
+        QDir::setCurrent(current);
+        for (const QString& folder : DefaultWorkDirCandidates()) {
+            folders_.append({folder, QFile::permissions(folder)});
+            QFile::setPermissions(folder, folders_.last().second | QFile::WriteOther);
+        }
+    }
+    ~NoWritableFolder() {
+        for (const auto& [folder, permissions] : folders_)
+            QFile::setPermissions(folder, permissions);
+        QDir::setCurrent(previous_);
+    }
+
+  private:
+    QString previous_;
+    QList<std::pair<QString, QFileDevice::Permissions>> folders_;
+};
+
+// With no folder to write in, the settings are lost; that is said once,
+// when the pane settings save or else at close.
+TEST_F(WindowFiles, NoFolderForTheSettingsIsSaidOnce) {
+    const QString said = QString::fromUtf8(kNoWorkDirForSettings);
+    for (bool paneSettingsFirst : {false, true}) {
+        Seams::Reset();
+        Start();
+        NoWritableFolder none(Path("current"));
+        ASSERT_EQ(GetConfigFilePath(), "");
+        if (paneSettingsFirst) {
+            Seams::OnNextWindow([](QDialog& d) {
+                auto* reset = d.findChild<QPushButton*>("Command1");
+                ASSERT_NE(reset, nullptr);
+                reset->click();  // writes the settings at once
+            });
+            QTest::mouseClick(form_->Label2, Qt::LeftButton);
+            EXPECT_EQ(Seams::messages, QStringList{said});
+        }
+        EXPECT_TRUE(Close());
+        EXPECT_EQ(Seams::messages, QStringList{said}) << paneSettingsFirst;
+    }
+}
+
+// A FIFO where the settings file should be: start-up does not wait on it,
+// the design values hold, and the close says the file was not written,
+// leaving the FIFO as it was.
+TEST_F(WindowFiles, AFifoInPlaceOfTheSettingsFile) {
+    const QString config = GetConfigFilePath();
+    const QByteArray name = QFile::encodeName(config);
+    ASSERT_EQ(mkfifo(name.constData(), 0600), 0);
+    // Should start-up wait on the FIFO, a writer comes after a while and
+    // ends the wait, so the test fails instead of hanging.
+    std::mutex mutex;
+    std::condition_variable started;
+    bool done = false, rescued = false;
+    std::thread writer([&] {
+        std::unique_lock lock(mutex);
+        if (started.wait_for(lock, std::chrono::seconds(20), [&] { return done; })) return;
+        rescued = true;
+        const int fd = ::open(name.constData(), O_WRONLY);
+        if (fd >= 0) ::close(fd);
+    });
+    Form1& f = Start();
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    started.notify_one();
+    writer.join();
+    EXPECT_FALSE(rescued) << "start-up waited on the FIFO";
+    EXPECT_EQ(BackColor(f.TextBasic), 0xFFFFC0);
+    EXPECT_EQ(ForeColor(f.TextBasic), 0xC00000);
+
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(Seams::messages,
+              QStringList{
+                  QString::fromUtf8("Impossibile salvare le impostazioni in %1\r\nErrore: non è un "
+                                    "file ordinario")
+                      .arg(config)});
+    struct stat status {};
+    ASSERT_EQ(stat(name.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    QFile::remove(config);
 }
 
 TEST_F(WindowFiles, ClosingWithUnsavedText) {
