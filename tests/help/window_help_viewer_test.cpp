@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
@@ -167,6 +168,7 @@ TEST_F(WindowHelpViewer, DesignValues) {
     EXPECT_EQ(shell::BackColor(v->Text1), 0xC0FFC0);
     EXPECT_DOUBLE_EQ(v->Text1->font().pointSizeF(), 12);
     EXPECT_TRUE(v->Text1->font().italic());
+    EXPECT_EQ(v->Text1->lineWrapMode(), QTextEdit::WidgetWidth);  // the screen has the room
     EXPECT_EQ(v->Picture1->geometry(), QRect(416 + growth, 80, 353, 372));
     EXPECT_FALSE(v->Picture1->isVisible());
     EXPECT_EQ(v->Picture1->pixmap().size(), QSize(346, 367));
