@@ -9,6 +9,7 @@
 
 #include "file_size_limit.h"
 #include "text_files.h"
+#include "utf16_bytes.h"
 
 namespace tavolux::shell {
 namespace {
@@ -23,14 +24,7 @@ TEST(ShellTextFiles, DecodesUtf8OrElseWindows1252) {
               QByteArray("\xE8\x80?"));
 }
 
-QByteArray Utf16(const QString& text, bool bigEndian) {
-    QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (QChar c : text) {
-        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode());
-        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
-    }
-    return bytes;
-}
+using testing::Utf16Bytes;
 
 // Each line on its own: one that is not UTF-8 spoils no other, and a UTF-16
 // file is read after its byte-order mark. Line ends stay as they are.
@@ -41,11 +35,11 @@ TEST(ShellTextFiles, EachLineIsReadInItsOwnEncoding) {
         {text.toUtf8(), text},
         {"\xEF\xBB\xBF" + text.toUtf8(), text},
         {EncodeWindows1252(text), text},
-        {Utf16(text, false), text},
-        {Utf16(text, true), text},
-        {Utf16(QString::fromUtf8("\xEF\xBB\xBF"
-                                 "A\xF0\x9F\x98\x80"),
-               false),
+        {Utf16Bytes(text, false), text},
+        {Utf16Bytes(text, true), text},
+        {Utf16Bytes(QString::fromUtf8("\xEF\xBB\xBF"
+                                      "A\xF0\x9F\x98\x80"),
+                    false),
          QString::fromUtf8("\xEF\xBB\xBF"
                            "A\xF0\x9F\x98\x80")},
         // One stray byte in the second line.

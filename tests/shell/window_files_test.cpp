@@ -17,6 +17,7 @@
 
 #include "equates.h"
 #include "file_size_limit.h"
+#include "utf16_bytes.h"
 #include "widget_colors.h"
 #include "window_fixture.h"
 
@@ -81,14 +82,7 @@ TEST_F(WindowFiles, OpenReadsLfCrAndWindows1252Files) {
     EXPECT_EQ(f.BasicText(), QString::fromUtf8("A = 1\r\nB = 2\r\nC = \"\xC3\xA8\""));
 }
 
-QByteArray Utf16(const QString& text, bool bigEndian) {
-    QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (QChar c : text) {
-        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode());
-        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
-    }
-    return bytes;
-}
+using testing::Utf16Bytes;
 
 // A file opened and saved with no change shows and keeps the same letters:
 // one stray byte spoils only its own line, and a UTF-16 file loses neither
@@ -107,8 +101,8 @@ TEST_F(WindowFiles, OpenThenSaveKeepsTheLetters) {
         {"a stray byte", "REM perch\xC3\xA9\r\nREM \xE8 qui\r\nEND",
          QString::fromUtf8("REM perch\xC3\xA9\r\nREM \xC3\xA8 qui\r\nEND")},
         {"Windows-1252", EncodeWindows1252(text), text},
-        {"UTF-16 LE", Utf16(text, false), text},
-        {"UTF-16 BE", Utf16(text, true), text},
+        {"UTF-16 LE", Utf16Bytes(text, false), text},
+        {"UTF-16 BE", Utf16Bytes(text, true), text},
     };
     for (const Case& c : cases) {
         Form1& f = Start();
