@@ -15,6 +15,7 @@
 
 #include "controls.h"
 #include "help_windows.h"
+#include "layout.h"
 #include "number_text.h"
 #include "numbers.h"
 #include "shell_state.h"
@@ -311,14 +312,9 @@ bool Form9::eventFilter(QObject* watched, QEvent* event) {
 
 void Form9::FitOnScreen() {
     auto* scroll = findChild<QScrollArea*>(QStringLiteral("Panels"));
-    const QSize whole = scroll->widget()->sizeHint();
-    const QSize room = shell::WindowRoom();
-    QSize size = whole.boundedTo(room);
-    // A scroll bar that has to show takes room the other way.
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    if (size.width() < whole.width()) size.setHeight(std::min(room.height(), size.height() + bar));
-    if (size.height() < whole.height()) size.setWidth(std::min(room.width(), size.width() + bar));
-    resize(size);
+    resize(shell::ScrollingWindowSize(
+        scroll->widget()->sizeHint(), shell::WindowRoom(),
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this)));
     shell::OpenOnScreen(this);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "layout.h"
 
 namespace tavolux::shell {
@@ -124,6 +126,18 @@ TEST(ShellLayout, WindowsOpenOnTheScreen) {
     EXPECT_EQ(RoomOnScreen(projector, QSize(4, 4)), QSize(1020, 764));
     EXPECT_EQ(RoomOnScreen(belowAPanel, QSize(10, 38)), QSize(1014, 698));
     EXPECT_EQ(RoomOnScreen(QRect(0, 0, 2, 2), QSize(10, 38)), QSize(0, 0));
+
+    // A window whose content scrolls: held to the room, a scroll bar (16)
+    // taken from the other side where it can.
+    const std::tuple<QSize, QSize, QSize> sizes[] = {
+        {{1183, 432}, {1920, 1200}, {1183, 432}}, {{1183, 432}, {1020, 764}, {1020, 448}},
+        {{600, 900}, {1020, 764}, {616, 764}},    {{1183, 900}, {1020, 764}, {1020, 764}},
+        {{1183, 760}, {1020, 764}, {1020, 764}},
+    };
+    for (const auto& [whole, room, size] : sizes) {
+        EXPECT_EQ(ScrollingWindowSize(whole, room, 16), size)
+            << whole.width() << "x" << whole.height();
+    }
 }
 
 }  // namespace
