@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -114,12 +115,22 @@ QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The program's icon, at every size it is made in: the same pictures as the
+// menu entry's.
+QIcon ProgramIcon() {
+    QIcon icon;
+    QDirIterator it(QStringLiteral(":/tavolux/icon"), {QStringLiteral("*.png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) icon.addFile(it.next());
+    return icon;
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     InitTavoluxResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/tavolux/tavolux_icon.xpm")));
+    setWindowIcon(ProgramIcon());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, BgrToQColor(kWindowBack));
