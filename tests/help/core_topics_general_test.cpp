@@ -19,7 +19,18 @@ TEST(TopicsGeneral, ExampleLinesTranslate) {
         {"ShowTopicArithmetic",
          {"Dim X, Y, Z, K as Byte", "~ X = Y AND Z", "~ X = Y OR Z", "~ X = NOT(Y)",
           "~ X = Y XOR Z", "> X = NOT( ( Y AND Z ) OR ( Z AND K ) )", "~ X = 28", "~ X = B'011101'",
-          "~ X = 0x4A", "~ X = 200", "END"}},
+          "~ X = 0x4A", "~ IF X > 0x3A THEN", "X = 1", "End If", "~ Write 0x12, 0x05", "~ X = 200",
+          "~ X = -129", "~ X = Y + 300", "END"}},
+        // "0x" only after a blank or an operator or bracket.
+        {"ShowTopicArithmetic",
+         {"Dim X as Byte", "~ X=0x4A", "END"},
+         "Variabile o Espressione algebrica non definita"},
+        {"ShowTopicArithmetic",
+         {"Dim X as Byte", "~ IF X>0x3A THEN", "X = 1", "End If", "END"},
+         {},
+         true},
+        {"ShowTopicArithmetic", {"~ Write 0x12,0x05", "END"}, {}, true},
+        {"ShowTopicArithmetic", {"Dim X as Byte", "~ X = 300", "END"}, {}, true},
     });
 }
 
