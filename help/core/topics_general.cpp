@@ -35,12 +35,12 @@ const std::vector<TopicText>& GeneralTopics() {
              "",
              "Dopo la traduzione le statistiche mostrano la lunghezza del programma in word: la "
              "memoria di programma del PIC16F84A contiene 1024 word, e un programma più lungo non "
-             "entra nel micro, anche se la sua traduzione viene scritta lo stesso.",
+             "può essere caricato nel micro, anche se il listato viene generato comunque.",
              "",
              "Il listato assembly non imposta la parola di configurazione (configuration word): "
-             "l'oscillatore e il watchdog si scelgono nel programma che scrive il micro. Se il "
+             "l'oscillatore e il watchdog si scelgono nel software che programma il micro. Se il "
              "watchdog resta attivo, il micro riparte da capo ogni volta che il watchdog scade "
-             "(circa 18 ms senza prescaler, fino a 2.3 s con il prescaler), e dopo uno STOP il "
+             "(circa 18 ms senza prescaler, fino a 2,3 s con il prescaler), e dopo uno STOP il "
              "micro riprende allo scadere del watchdog.",
          }},
         {"ShowTopicArithmetic",
@@ -101,7 +101,7 @@ const std::vector<TopicText>& GeneralTopics() {
              "",
              "Per applicazioni che non richiedono una grande precisione",
              "nei tempi, al posto del quarzo XTAL si può usare una rete RC:",
-             "una resistenza maggiore di 5 KOhm collega il pin OSC1 ai +5 Volt",
+             "una resistenza maggiore di 5 kΩ collega il pin OSC1 ai +5 V",
              "dell'alimentazione e un condensatore maggiore di 20 pF collega",
              "il pin OSC1 a massa GND. La frequenza dell'oscillatore dipende da",
              "R e C, ma anche dalla tensione di alimentazione e dalla temperatura.",

@@ -161,8 +161,8 @@ TEST(HelpList, FixedTopicsAreExact) {
         "escluse quelle in cui può scrivere ogni utente (come /tmp su Linux).\r\n"
         "\r\n"
         "Quando non c'è un file corrente, la finestra dei file si apre nella prima\r\n"
-        "cartella \"Tavolux Programmi\" che contiene dei file, cercata nella cartella\r\n"
-        "home e poi alla radice di ogni unità (su Linux \"/\" e i volumi montati,\r\n"
+        "cartella \"Tavolux Programmi\" che contiene dei file, cercandola prima nella\r\n"
+        "cartella home e poi nella radice di ogni unità (su Linux \"/\" e i volumi montati,\r\n"
         "su Windows C:\\, D:\\, ...); altrimenti nella cartella corrente.\r\n"
         "\r\n"
         "I parametri di sessione sono salvati nel file:\r\n";

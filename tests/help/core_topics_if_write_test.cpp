@@ -390,7 +390,7 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
         {"ShowTopicWait",
          {"Dim X as Byte", "Dim Y as Byte",
           "> Wait          'Viene eseguita una sola istruzione NOP",
-          "> Wait 127      'Viene eseguito un ciclo di 127 istruzioni NOP",
+          "> Wait 127      'Viene eseguito un ciclo di attesa di (4*127+1)*Tcpu",
           "> Wait 5,90     'Viene eseguito un ciclo di 5 volte Wait 90",
           "> Wait X,Y      'Viene eseguita X Volte l'istruzione 'Wait Y'", "~ Wait X",
           "> Wait 255      'Max ritardo di  1 msec con quarzo da 4 MHz",
