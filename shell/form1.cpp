@@ -508,7 +508,7 @@ void Form1::Form1_Command9_Click() {
     }
     QString error;
     if (SamePath(chosen, basicFile)) {
-        error = QStringLiteral("è il programma BASIC corrente.");
+        error = QStringLiteral("il file è il programma BASIC corrente.");
     } else if (!ConfirmOverwrite(chosen, QString())) {
         return;
     } else if (WriteFileAtomically(chosen, (equates + QStringLiteral("\r\n")).toUtf8(), &error)) {
