@@ -5,6 +5,7 @@
 // Comparisons work on single bytes (a multi-byte variable by its first byte).
 // Against the constant 0 the byte is read as signed (bit 7 set is negative);
 // against any other constant, and between two variables, as unsigned.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -207,7 +208,7 @@ void Translator::HoistIfFunctions() {
                 // GETDATA(3) THEN" and "IF GETDATA(3), 4 THEN" are refused.
                 int then = InStr(statement, " THEN");
                 if (then == 0) then = static_cast<int>(statement.size()) + 1;
-                if (Trim(Mid(statement, 4, then - 4)) != call) {
+                if (Trim(Mid(statement, 4, std::max(0, then - 4))) != call) {
                     Refuse(statement, "Controllare l'istruzione");
                     return;
                 }
