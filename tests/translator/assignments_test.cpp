@@ -100,6 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A multi-byte target gets its first byte only.
         AssignCase{"F = 5", {"MOVLW 0x05", "MOVWF F"}}, AssignCase{"N = 300", {}, kBadConstant},
         AssignCase{"X = 1.5", {}, "Assegnazione floating non valida"},
+        // The first comma of a number is its decimal point.
+        AssignCase{"X = 1,5", {}, "Assegnazione floating non valida"},
+        AssignCase{"X = Y + 1,5", {"MOVLW 0x02", "ADDWF Y , W", "MOVWF X"}},
         AssignCase{"N = .5", {}, "Assegnazione floating non valida"},
         // Not numbers for the number test.
         AssignCase{"F = 0.5", {}, kNoExpression}, AssignCase{"Q = 1", {}, kUndefined}));

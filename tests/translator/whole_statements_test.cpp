@@ -188,6 +188,21 @@ INSTANTIATE_TEST_SUITE_P(Families, WholeStatement, ::testing::ValuesIn(kFamilies
                              return std::string(info.param.name);
                          });
 
+// What follows a literal is read, not dropped: the sum is computed.
+TEST(WholeStatement, ALiteralFollowedByASumIsTheSum) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"X = 0x4A + 1", "        MovLW 0x4B\r\n        MovWF X\r\n"},
+        {"X = ASC(\"A\") + 1", "        MovLW 0x42\r\n        MovWF X\r\n"},
+        {"X = B'011101' - 1", "        MovLW 0x1C\r\n        MovWF X\r\n"},
+    };
+    tavolux::Translator t;
+    for (const auto& [statement, lines] : cases) {
+        const auto r = t.TranslateProgram(Program(statement), "");
+        EXPECT_FALSE(r.flagError) << statement << "\n" << r.asmText;
+        EXPECT_NE(r.asmText.find(lines), std::string::npos) << statement << "\n" << r.asmText;
+    }
+}
+
 // Whole programs, for the statements that only a program can hold.
 struct ProgramCase {
     const char* program;
