@@ -115,7 +115,11 @@ const Family kFamilies[] = {
       {"RECONFIG B AS OUTPUT X", kDirection}}},
     {"SetAndReset",
      "SET B4\nRESET B5",
-     {{"SET B4, B5", kLine}, {"RESET B5, B0", kLine}, {"SET A2 A1", kLine}, {"SET XB2", kLine}}},
+     {{"SET B4, B5", kLine},
+      {"RESET B5, B0", kLine},
+      {"SET A2 A1", kLine},
+      {"SET XB2", kLine},
+      {"RESET B4 CARRY", kLine}}},
     // The data EEPROM has the addresses 0 to 63.
     {"EepromAddress",
      "WRITE 41, 12, 62\nX = READ(63)",
