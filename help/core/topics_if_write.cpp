@@ -111,8 +111,10 @@ const std::vector<TopicText>& StatementTopicsIfToWrite() {
              "...",
              "IF Read(x)>y THEN",
              "",
-             "Attenzione: sulla validità dell' <indirizzo> non è eseguito alcun controllo, deve "
-             "essere un indice intero tra 0 e 63.",
+             "Attenzione: l'<indirizzo> deve essere un indice intero tra 0 e 63. Un indirizzo "
+             "scritto come numero fuori da questo intervallo è rifiutato con il messaggio:",
+             "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63",
+             "Un indirizzo dato da una variabile non è controllato.",
              "",
              "VEDERE: WRITE",
          }},
@@ -424,8 +426,11 @@ const std::vector<TopicText>& StatementTopicsIfToWrite() {
              "Write \"Ciao\" , Indirizzo ",
              "Write  12 ,  0x4A , B'011011'  , Y_Ind ",
              "",
-             "Attenzione: sulla validità dell' <indirizzo> non è eseguito alcun controllo, deve "
-             "essere un numero tra 0 e 63.",
+             "Attenzione: l'<indirizzo> deve essere un numero tra 0 e 63, e così gli indirizzi "
+             "dei dati che lo seguono. Un indirizzo scritto come numero che porta i dati fuori "
+             "da questo intervallo è rifiutato con il messaggio:",
+             "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63",
+             "Un indirizzo dato da una variabile non è controllato.",
              "",
              "VEDERE: READ",
          }},

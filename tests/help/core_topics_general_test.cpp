@@ -31,6 +31,8 @@ TEST(TopicsGeneral, ExampleLinesTranslate) {
          true},
         {"ShowTopicArithmetic", {"~ Write 0x12,0x05", "END"}, {}, true},
         {"ShowTopicArithmetic", {"Dim X as Byte", "~ X = 300", "END"}, {}, true},
+        // A byte that WRITE stores is checked as in an assignment.
+        {"ShowTopicArithmetic", {"Write 300, 5", "END"}, {}, true},
     });
 }
 

@@ -75,8 +75,10 @@ const std::vector<QuotedTopic>& Quotes() {
              {"x = Read( y )"},
              {"..."},
              {"IF Read(x)>y THEN"},
-             {"Attenzione: sulla validità dell' <indirizzo> non è eseguito alcun controllo, deve "
-              "essere un indice intero tra 0 e 63."},
+             {"Attenzione: l'<indirizzo> deve essere un indice intero tra 0 e 63. Un indirizzo "
+              "scritto come numero fuori da questo intervallo è rifiutato con il messaggio:"},
+             {"Indirizzo della memoria EEPROM fuori dall'intervallo 0-63"},
+             {"Un indirizzo dato da una variabile non è controllato."},
              {"VEDERE: WRITE"},
          }},
         {"ShowTopicReconfig",
@@ -246,8 +248,11 @@ const std::vector<QuotedTopic>& Quotes() {
              {"Write XDato , YIndirizzo   "},
              {" , Indirizzo ", kWithin},
              {"Write  12 ,  0x4A , B'011011'  , Y_Ind "},
-             {"Attenzione: sulla validità dell' <indirizzo> non è eseguito alcun controllo, deve "
-              "essere un numero tra 0 e 63."},
+             {"Attenzione: l'<indirizzo> deve essere un numero tra 0 e 63, e così gli indirizzi "
+              "dei dati che lo seguono. Un indirizzo scritto come numero che porta i dati fuori "
+              "da questo intervallo è rifiutato con il messaggio:"},
+             {"Indirizzo della memoria EEPROM fuori dall'intervallo 0-63"},
+             {"Un indirizzo dato da una variabile non è controllato."},
              {"VEDERE: READ"},
          }},
     };
@@ -292,6 +297,8 @@ TEST(TopicsIfToWrite, WaitGivesTheDelayOfBothShortForms) {
 }
 
 TEST(TopicsIfToWrite, ExampleLinesTranslate) {
+    constexpr std::string_view kEepromRange =
+        "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63";
     ExpectExamplesTranslate({
         {"ShowTopicIf",
          {"Data 10, 20, 30, 40, 150",
@@ -355,6 +362,8 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
         {"ShowTopicRead",
          {"Dim x as Byte", "Dim y as Byte", "> x = Read( 21 )", "> y=5", "> x = Read( y )",
           "> IF Read(x)>y THEN", "y = 1", "End If", "END"}},
+        {"ShowTopicRead", {"Dim x as Byte", "x = Read( 64 )", "END"}, kEepromRange},
+        {"ShowTopicRead", {"Dim x, y as Byte", "y = 64", "x = Read( y )", "END"}},
         {"ShowTopicReconfig",
          {"> Reconfig A3 As Input", "> Reconfig B  As Output", "> Reconfig A,B1,B7 as Input",
           "END"}},
@@ -401,6 +410,8 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
           "> Write 41 , 0x4A , 62 ", "> Write X , 34 , 39  ", "> Write 12 , Y  ",
           "> Write XDato , YIndirizzo   ", "> Write \"Ciao\" , Indirizzo ",
           "> Write  12 ,  0x4A , B'011011'  , Y_Ind ", "END"}},
+        {"ShowTopicWrite", {"Write 12 , 64", "END"}, kEepromRange},
+        {"ShowTopicWrite", {"Write 41 , 0x4A , 63", "END"}, kEepromRange},
     });
 }
 
