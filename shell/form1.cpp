@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -115,12 +116,22 @@ QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The program's icon, at every size it is made in: the same pictures as the
+// menu entry's.
+QIcon ProgramIcon() {
+    QIcon icon;
+    QDirIterator it(QStringLiteral(":/tavolux/icon"), {QStringLiteral("*.png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) icon.addFile(it.next());
+    return icon;
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     InitTavoluxResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/tavolux/tavolux_icon.xpm")));
+    setWindowIcon(ProgramIcon());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, BgrToQColor(kWindowBack));
@@ -498,7 +509,7 @@ void Form1::Form1_Command9_Click() {
     }
     QString error;
     if (SamePath(chosen, basicFile)) {
-        error = QStringLiteral("è il programma BASIC corrente.");
+        error = QStringLiteral("il file è il programma BASIC corrente.");
     } else if (!ConfirmOverwrite(chosen, QString())) {
         return;
     } else if (WriteFileAtomically(chosen, (equates + QStringLiteral("\r\n")).toUtf8(), &error)) {

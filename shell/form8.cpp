@@ -151,8 +151,8 @@ bool Form8::Ask(const QString& text, DefaultAnswer byDefault) {
 // Said once: the index written in its place is sound.
 void Form8::ReportKeptAside(const QString& keptAside) {
     if (keptAside.isEmpty()) return;
-    Report(QStringLiteral("L'archivio dei backup era danneggiato. L'indice com'era è stato "
-                          "conservato nel file:\r\n") +
+    Report(QStringLiteral("L'archivio dei backup era danneggiato. Una copia dell'indice "
+                          "danneggiato è stata conservata nel file:\r\n") +
            keptAside +
            QStringLiteral("\r\nI backup danneggiati non sono più elencati; le loro copie "
                           "restano nella directory."));
@@ -343,8 +343,8 @@ void Form8::Form8_Command4_Click() {
 void Form8::Form8_Command5_Click() {
     if (SelectedBackupNumber < 1) {
         if (!selectedLine_.isEmpty()) {
-            Report(
-                DamagedRecordText(selectedLine_, QStringLiteral("non può essere ripristinato.")));
+            Report(DamagedRecordText(selectedLine_,
+                                     QStringLiteral("il backup non può essere ripristinato.")));
         }
         return;
     }

@@ -407,12 +407,12 @@ TEST_F(WindowBackup, ADamagedRecordIsNeitherDeletedNorRestored) {
     const Case cases[] = {
         {"1x  ", false, "nessun file viene cancellato."},
         {"AB  ", false, "nessun file viene cancellato."},
-        {"1x  ", true, QString::fromUtf8("non può essere ripristinato.")},
-        {"AB  ", true, QString::fromUtf8("non può essere ripristinato.")},
+        {"1x  ", true, QString::fromUtf8("il backup non può essere ripristinato.")},
+        {"AB  ", true, QString::fromUtf8("il backup non può essere ripristinato.")},
         // A number another record holds too: which of the two it was is
         // not known.
         {"1   ", false, "nessun file viene cancellato."},
-        {"1   ", true, QString::fromUtf8("non può essere ripristinato.")},
+        {"1   ", true, QString::fromUtf8("il backup non può essere ripristinato.")},
     };
     for (const Case& c : cases) {
         Seams::Reset();
@@ -476,12 +476,12 @@ TEST_F(WindowBackup, ARecordOneByteShortThenSalvaCopia) {
     SaveCopy(*w, "nuovo");
     const QString kept = In("ArchivioGenerale-danneggiato-1.Txt");
     EXPECT_EQ(Seams::boxTexts,
-              QStringList{QString::fromUtf8(
-                              "L'archivio dei backup era danneggiato. L'indice com'era è stato "
-                              "conservato nel file:\r\n") +
-                          kept +
-                          "\r\nI backup danneggiati non sono più elencati; le loro copie "
-                          "restano nella directory."});
+              QStringList{
+                  QString::fromUtf8("L'archivio dei backup era danneggiato. Una copia dell'indice "
+                                    "danneggiato è stata conservata nel file:\r\n") +
+                  kept +
+                  "\r\nI backup danneggiati non sono più elencati; le loro copie "
+                  "restano nella directory."});
     EXPECT_EQ(Seams::boxTitles, QStringList{kTitle});
     EXPECT_EQ(Read(kept), index);
     for (const char* copy : {"Tavolux0001.txt", "Tavolux0002.txt", "Tavolux0003.txt"}) {

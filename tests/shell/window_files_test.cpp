@@ -340,6 +340,11 @@ TEST_F(WindowFiles, EquatesFile) {
         f.Command9->click();
         ASSERT_EQ(Seams::messages.size(), 1);
         EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile aprire il file " + target));
+        if (target == Path("prog.bas")) {
+            EXPECT_EQ(Seams::messages[0],
+                      "Impossibile aprire il file " + target +
+                          QString::fromUtf8("\r\nErrore: il file è il programma BASIC corrente."));
+        }
         EXPECT_EQ(f.AsmText(), equates);
         EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
     }

@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,11 @@ TEST_F(WindowForm1, FirstStartShowsTheDesign) {
     EXPECT_EQ(Globals().MsgTitle, "Tavolux Message");
     EXPECT_EQ(Globals().UpdateNote1, "Aggiornamento del 18 Novembre 2015");
     EXPECT_FALSE(Globals().BackupDir.isEmpty());
+    // The window's icon is the menu entry's picture, at every size made of it.
+    const QList<QSize> iconSizes = f.windowIcon().availableSizes();
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(iconSizes.contains(QSize(size, size))) << size;
+    }
 }
 
 TEST_F(WindowForm1, ButtonsCaptionsAndColours) {
