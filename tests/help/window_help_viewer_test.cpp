@@ -6,14 +6,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <functional>
 
