@@ -71,6 +71,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     label->setObjectName(QString::fromLatin1(name));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(14.25);
+    font.setBold(false);  // not the window's bold
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->resize(TwipsToPixels(kButtonWidth), TwipsToPixels(height));
@@ -426,7 +427,7 @@ bool Form1::MayDiscardUnsavedText() {
     if (Globals().Flag_TestoModificato == 0) return true;
     SaveOutcome outcome = SaveBasicText();
     if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::Blank) return true;
-    return AskYesNo(this, QString::fromUtf8(kLoseChangesQuestion));
+    return AskToLoseUnsavedChanges(this);
 }
 
 void Form1::Form1_Command2_Click() {
@@ -439,7 +440,7 @@ void Form1::Form1_Command3_Click() {
         AskYesNo(this, QStringLiteral("***ATTENZIONE***\r\nSalvare le modifiche effettuate ?"))) {
         SaveOutcome outcome = SaveBasicText();
         if ((outcome == SaveOutcome::Cancelled || outcome == SaveOutcome::Failed) &&
-            !AskYesNo(this, QString::fromUtf8(kLoseChangesQuestion))) {
+            !AskToLoseUnsavedChanges(this)) {
             return;
         }
     }

@@ -72,8 +72,17 @@ TEST_F(WindowForm1, ButtonsCaptionsAndColours) {
             EXPECT_EQ(BackColor(button), c.back) << c.name;
         }
     }
-    EXPECT_EQ(f.findChild<QLabel*>("Label2")->text(), "BAS");
-    EXPECT_EQ(f.findChild<QLabel*>("Label1")->text(), "ASM");
+    for (auto [name, caption] : {std::pair{"Label2", "BAS"}, std::pair{"Label1", "ASM"}}) {
+        auto* label = f.findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->text(), caption);
+        // Arial 14.25 regular, not the window's bold Times New Roman.
+        EXPECT_EQ(label->font().family(), "Arial") << name;
+        EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 14.25) << name;
+        EXPECT_FALSE(label->font().bold()) << name;
+        EXPECT_FALSE(QFontInfo(label->font()).bold()) << name;
+    }
+    EXPECT_TRUE(f.font().bold());
     EXPECT_FALSE(f.Command6->icon().isNull());
 }
 
