@@ -3,20 +3,19 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
+#include "controls.h"
 #include "help_list.h"
 #include "help_windows.h"
 #include "layout.h"
@@ -150,11 +149,14 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     List1->viewport()->setMouseTracking(true);
     List1->viewport()->installEventFilter(this);
 
-    Text1 = new QPlainTextEdit(this);
+    Text1 = new QTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAcceptRichText(false);
     Text1->setFont(MakeFont("Courier New", 12, false, true));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // paragraphs wrap
+    // Paragraphs wrap; the box scrolls sideways only when the screen holds
+    // it narrower than its lines.
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     shell::SetBackColor(Text1, kWindowBack);
     Text1->viewport()->setMouseTracking(true);
     Text1->viewport()->installEventFilter(this);
@@ -179,7 +181,9 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
 }
 
 // The design's geometry, with the list as wide as its widest entry and the
-// text box as wide as the longest line it shows whole, in their own fonts.
+// text box as wide as the longest line it shows whole, in their own fonts,
+// as far as the screen has room; beyond that the text box keeps the width
+// its lines are laid out in and scrolls sideways over them.
 // The settings file's path, which "Workspace" looks up each time it is
 // shown, is not measured: looking it up probes the working folder.
 void Form4::PlaceControls() {
@@ -196,7 +200,15 @@ void Form4::PlaceControls() {
                           Text1->cursorWidth() + WidthBesideViewport(Text1);
 
     const ViewerLayout layout =
-        ComputeViewerLayout(shell::PixelsToTwips(listWidth), shell::PixelsToTwips(textWidth));
+        ComputeViewerLayout(shell::PixelsToTwips(listWidth), shell::PixelsToTwips(textWidth),
+                            shell::PixelsToTwips(shell::WindowRoom().width()));
+    if (layout.textLinesWidth > layout.text.width) {
+        Text1->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        Text1->setLineWrapColumnOrWidth(TwipsToPixels(layout.textLinesWidth) -
+                                        WidthBesideViewport(Text1));
+    } else {
+        Text1->setLineWrapMode(QTextEdit::WidgetWidth);
+    }
     setFixedSize(TwipsToPixels(layout.windowWidth), TwipsToPixels(layout.windowHeight));
     Label1->setGeometry(Pixels(layout.label));
     List1->setGeometry(Pixels(layout.list));
@@ -316,10 +328,7 @@ void ShowHelpViewer() {
     // A closed viewer is only waiting to be deleted: a new one takes its place.
     if (!viewer || viewer->isHidden()) {
         viewer = new Form4;
-        const QWidget* main = Globals().MainWindow;
-        QScreen* screen =
-            main && main->screen() ? main->screen() : QGuiApplication::primaryScreen();
-        if (screen) viewer->move(screen->availableGeometry().center() - viewer->rect().center());
+        shell::OpenOnScreen(viewer);
     }
     viewer->show();
     viewer->raise();

@@ -8,7 +8,7 @@
 class QFrame;
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace tavolux::help {
 
@@ -25,7 +25,7 @@ class Form4 : public QWidget {
 
     QLabel* Label1;  // "Tavolux Help"
     QListWidget* List1;
-    QPlainTextEdit* Text1;
+    QTextEdit* Text1;  // scrolls sideways when the screen holds it narrower than its lines
     QLabel* Picture1;  // the pin-out
     QFrame* Line1;     // the frame around the controls: top,
     QFrame* Line2;     // bottom,

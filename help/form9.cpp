@@ -2,17 +2,20 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "controls.h"
 #include "help_windows.h"
+#include "layout.h"
 #include "number_text.h"
 #include "numbers.h"
 #include "shell_state.h"
@@ -134,9 +137,21 @@ Form9::Form9(QWidget* parent) : QWidget(parent) {
     setPalette(palette);
     setFont(PanelFont());
 
-    auto* grid = new QGridLayout(this);
+    // The panels stand on a surface that scrolls when the screen has not
+    // the room to show them whole.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("Panels"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* surface = new QWidget;
+    surface->setMouseTracking(true);
+    surface->installEventFilter(this);
+    auto* grid = new QGridLayout(surface);
     grid->setContentsMargins(10, 10, 10, 10);
     grid->setSpacing(10);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(scroll);
     const QString mhz = QStringLiteral("MHz"), usec = QStringLiteral("u-sec");
 
     Panel np(this, grid, 0, 0, 1, kPanelNp);
@@ -173,6 +188,7 @@ Form9::Form9(QWidget* parent) : QWidget(parent) {
     Check1 = tone.Check("Check1", QStringLiteral("Wait Np"), false, 0);
     Check2 = tone.Check("Check2", QStringLiteral("Wait Np,Ns"), true, 1);
     tone.Stretch();
+    scroll->setWidget(surface);
 
     // Connected once the design values stand, so building raises nothing.
     for (QLineEdit* box : {Text6, Text7}) {
@@ -285,6 +301,23 @@ void Form9::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+// The surface the panels stand on is the window's own.
+bool Form9::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && shell::Globals().Flag_AppClosing) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form9::FitOnScreen() {
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("Panels"));
+    resize(shell::ScrollingWindowSize(
+        scroll->widget()->sizeHint(), shell::WindowRoom(),
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this)));
+    shell::OpenOnScreen(this);
+}
+
 Form9* OpenWaitCalculator() {
     return openCalculator;
 }
@@ -294,12 +327,7 @@ void ShowWaitCalculator() {
     if (!openCalculator || openCalculator->isHidden()) {
         openCalculator = new Form9;
         openCalculator->Form9_Form_Load();
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            openCalculator->adjustSize();
-            QRect frame = openCalculator->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            openCalculator->move(frame.topLeft());
-        }
+        openCalculator->FitOnScreen();
     }
     openCalculator->show();
     openCalculator->raise();

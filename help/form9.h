@@ -21,6 +21,9 @@ class Form9 : public QWidget {
 
     // Computes both pauses and the tone once with the design values.
     void Form9_Form_Load();
+    // Sized to show every panel whole, as far as the screen has room (the
+    // panels scroll beyond that), and placed wholly on the screen.
+    void FitOnScreen();
 
     // The "WAIT Np" panel.
     QLabel* LabelFormulaNp;
@@ -59,6 +62,7 @@ class Form9 : public QWidget {
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     ToneBoxes Boxes() const;

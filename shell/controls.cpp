@@ -1,10 +1,14 @@
 #include "controls.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
+#include "layout.h"
+#include "shell_state.h"
 #include "text_files.h"
 
 namespace tavolux::shell {
@@ -50,6 +54,37 @@ void KeepLinesPlain(QPlainTextEdit* pane) {
 
 QString PaneText(const QPlainTextEdit& pane) {
     return FromPaneText(pane.document()->toRawText());
+}
+
+namespace {
+
+QScreen* MainScreen() {
+    const QWidget* main = Globals().MainWindow;
+    return main && main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+}
+
+// What the window system adds around a window; nothing is known before
+// the main window is shown.
+QSize FrameExtra() {
+    const QWidget* main = Globals().MainWindow;
+    if (!main || !main->isVisible()) return QSize(0, 0);
+    return main->frameGeometry().size() - main->geometry().size();
+}
+
+}  // namespace
+
+QSize WindowRoom() {
+    const QScreen* screen = MainScreen();
+    if (!screen) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return RoomOnScreen(screen->availableGeometry(), FrameExtra());
+}
+
+void OpenOnScreen(QWidget* window) {
+    const QScreen* screen = MainScreen();
+    if (!screen) return;
+    const QSize frame = window->size() + FrameExtra();
+    const QPoint at = PlaceOnScreen(frame, screen->availableGeometry());
+    window->move(at);  // the frame's top-left corner
 }
 
 }  // namespace tavolux::shell

@@ -1,6 +1,7 @@
 // Controls that several windows build alike.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QPlainTextEdit;
@@ -19,5 +20,13 @@ void KeepLinesPlain(QPlainTextEdit* pane);
 // The pane's text as it holds it, with CR LF line ends: unlike
 // toPlainText(), no-break spaces and line separators stay what they are.
 QString PaneText(const QPlainTextEdit& pane);
+
+// The room a window about to open has on the screen: the free area of the
+// main window's screen (or the primary one), less the frame the window
+// system draws around a window, as it drew it around the main window.
+QSize WindowRoom();
+// Moves a window about to open to the centre of that screen, wholly on it
+// wherever it fits.
+void OpenOnScreen(QWidget* window);
 
 }  // namespace tavolux::shell

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -70,6 +71,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     label->setObjectName(QString::fromLatin1(name));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(14.25);
+    font.setBold(false);  // not the window's bold
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->resize(TwipsToPixels(kButtonWidth), TwipsToPixels(height));
@@ -114,12 +116,22 @@ QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The program's icon, at every size it is made in: the same pictures as the
+// menu entry's.
+QIcon ProgramIcon() {
+    QIcon icon;
+    QDirIterator it(QStringLiteral(":/tavolux/icon"), {QStringLiteral("*.png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) icon.addFile(it.next());
+    return icon;
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     InitTavoluxResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/tavolux/tavolux_icon.xpm")));
+    setWindowIcon(ProgramIcon());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, BgrToQColor(kWindowBack));
@@ -415,7 +427,7 @@ bool Form1::MayDiscardUnsavedText() {
     if (Globals().Flag_TestoModificato == 0) return true;
     SaveOutcome outcome = SaveBasicText();
     if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::Blank) return true;
-    return AskYesNo(this, QString::fromUtf8(kLoseChangesQuestion));
+    return AskToLoseUnsavedChanges(this);
 }
 
 void Form1::Form1_Command2_Click() {
@@ -428,7 +440,7 @@ void Form1::Form1_Command3_Click() {
         AskYesNo(this, QStringLiteral("***ATTENZIONE***\r\nSalvare le modifiche effettuate ?"))) {
         SaveOutcome outcome = SaveBasicText();
         if ((outcome == SaveOutcome::Cancelled || outcome == SaveOutcome::Failed) &&
-            !AskYesNo(this, QString::fromUtf8(kLoseChangesQuestion))) {
+            !AskToLoseUnsavedChanges(this)) {
             return;
         }
     }
@@ -497,7 +509,7 @@ void Form1::Form1_Command9_Click() {
     }
     QString error;
     if (SamePath(chosen, basicFile)) {
-        error = QStringLiteral("è il programma BASIC corrente.");
+        error = QStringLiteral("il file è il programma BASIC corrente.");
     } else if (!ConfirmOverwrite(chosen, QString())) {
         return;
     } else if (WriteFileAtomically(chosen, (equates + QStringLiteral("\r\n")).toUtf8(), &error)) {

@@ -151,8 +151,8 @@ bool Form8::Ask(const QString& text, DefaultAnswer byDefault) {
 // Said once: the index written in its place is sound.
 void Form8::ReportKeptAside(const QString& keptAside) {
     if (keptAside.isEmpty()) return;
-    Report(QStringLiteral("L'archivio dei backup era danneggiato. L'indice com'era è stato "
-                          "conservato nel file:\r\n") +
+    Report(QStringLiteral("L'archivio dei backup era danneggiato. Una copia dell'indice "
+                          "danneggiato è stata conservata nel file:\r\n") +
            keptAside +
            QStringLiteral("\r\nI backup danneggiati non sono più elencati; le loro copie "
                           "restano nella directory."));
@@ -165,6 +165,7 @@ void Form8::ClearSelection() {
 
 void Form8::LoadBackupList() {
     List1->clear();
+    numbers_.clear();
     LastBackupNumber = 0;
     ClearSelection();
     BackupListing listing = tavolux::shell::LoadBackupList(BackupFolder);
@@ -173,6 +174,7 @@ void Form8::LoadBackupList() {
         return;
     }
     List1->addItems(listing.lines);
+    numbers_ = listing.numbers;
     LastBackupNumber = listing.lastNumber;
 }
 
@@ -257,7 +259,9 @@ void Form8::Form8_List1_Click() {
     QListWidgetItem* item = List1->currentItem();
     if (!item) return;
     selectedLine_ = item->text();
-    SelectedBackupNumber = ReadBackupNumber(selectedLine_.right(kBackupNumberWidth));
+    // The line's number field, unless the listing found the record damaged
+    // (a number another record holds too reads well but names no backup).
+    SelectedBackupNumber = numbers_.value(List1->row(item));
     Text2->setText(DefaultNote());
     DisableButton(Command1);
     Command3->setEnabled(true);
@@ -332,14 +336,15 @@ void Form8::Form8_Command4_Click() {
     ReportKeptAside(r.keptAside);
     // The numbering goes on from LastBackupNumber until the next listing.
     List1->clear();
+    numbers_.clear();
     ClearSelection();
 }
 
 void Form8::Form8_Command5_Click() {
     if (SelectedBackupNumber < 1) {
         if (!selectedLine_.isEmpty()) {
-            Report(
-                DamagedRecordText(selectedLine_, QStringLiteral("non può essere ripristinato.")));
+            Report(DamagedRecordText(selectedLine_,
+                                     QStringLiteral("il backup non può essere ripristinato.")));
         }
         return;
     }
@@ -352,7 +357,7 @@ void Form8::Form8_Command5_Click() {
         return;
     }
     if (!IsBlank(pane_.text()) && Globals().Flag_TestoModificato != 0 &&
-        !Ask(QString::fromUtf8(kLoseChangesQuestion))) {
+        !AskToLoseUnsavedChanges(this, QString::fromLatin1(kBackupMsgTitle))) {
         return;
     }
     pane_.replace(text);

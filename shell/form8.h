@@ -80,6 +80,7 @@ class Form8 : public QDialog {
     // The list line last clicked: with SelectedBackupNumber 0, a damaged
     // record, which is neither deleted nor restored.
     QString selectedLine_;
+    QList<int> numbers_;  // the backup each list line names, 0 when damaged
 };
 
 }  // namespace tavolux::shell

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -140,11 +141,7 @@ void FormSelectFile::FormSelectFile_Form_Load() {
     SetForeColor(LabelTitolo, save ? Rgb(255, 0, 0) : Rgb(0, 255, 0));
     SetBackColor(LabelTitolo, save ? Rgb(255, 255, 0) : kWindowColor);
 
-    drives_ = ListDrives();
-    {
-        QSignalBlocker block(Drive1);
-        Drive1->addItems(drives_);
-    }
+    ReadDrives();
 
     if (!g.CurrentFile.isEmpty()) {
         g.CurrentFile = CollapseDoubledSeparators(g.CurrentFile);
@@ -205,7 +202,16 @@ void FormSelectFile::ShowFiles(const QString& folder) {
     File1->addItems(QDir(folder).entryList(QDir::Files, QDir::Name));
 }
 
+void FormSelectFile::ReadDrives() {
+    drives_ = ListDrives();
+    QSignalBlocker block(Drive1);
+    Drive1->clear();
+    Drive1->addItems(drives_);
+}
+
 void FormSelectFile::RefreshLists() {
+    ReadDrives();
+    SelectDrive(DriveOf(dirPath_, drives_));
     ShowFolders(dirPath_);
     ShowFiles(filesFolder_);
 }
@@ -213,6 +219,20 @@ void FormSelectFile::RefreshLists() {
 void FormSelectFile::showEvent(QShowEvent* event) {
     RefreshLists();
     QDialog::showEvent(event);
+}
+
+// What was saved, created or removed meanwhile, even by another program,
+// shows each time the dialog becomes the active window again.
+bool FormSelectFile::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) RefreshLists();
+    return QDialog::event(event);
+}
+
+void FormSelectFile::EnterFolder(const QString& folder) {
+    SelectDrive(DriveOf(folder, drives_));
+    ShowFolders(folder);
+    ShowFiles(folder);
+    FileTesto->setText(folder);
 }
 
 void FormSelectFile::FormSelectFile_Drive1_Change(int index) {
@@ -239,10 +259,7 @@ void FormSelectFile::FormSelectFile_Dir1_Click(QListWidgetItem* item) {
 
 void FormSelectFile::FormSelectFile_Dir1_Change(QListWidgetItem* item) {
     if (!item) return;
-    QString folder = item->data(Qt::UserRole).toString();
-    ShowFolders(folder);
-    ShowFiles(folder);
-    FileTesto->setText(folder);
+    EnterFolder(item->data(Qt::UserRole).toString());
 }
 
 void FormSelectFile::FormSelectFile_File1_Click(QListWidgetItem* item) {
@@ -272,6 +289,13 @@ QString FormSelectFile::ValidateChosenName() {
 }
 
 void FormSelectFile::FormSelectFile_BTNOK_Click() {
+    // A folder is no file to open or save: the dialog opens it instead.
+    const QString typed = ValidateFileName(FileTesto->text(), filesFolder_, drives_);
+    if (!typed.isEmpty() && QFileInfo(typed).isDir()) {
+        DeleteFile->hide();
+        EnterFolder(QDir::cleanPath(QFileInfo(typed).absoluteFilePath()));
+        return;
+    }
     QString name = ValidateChosenName();
     FileTesto->setText(name);
     Globals().CurrentFile = name.trimmed();

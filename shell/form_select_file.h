@@ -50,10 +50,16 @@ class FormSelectFile : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void FormSelectFile_Form_Load();
+    void ReadDrives();
+    // Reads the drive, folder and file lists again.
     void RefreshLists();
+    // The folder list opened on `folder`, the file list and the name box
+    // following it.
+    void EnterFolder(const QString& folder);
     void ShowFolders(const QString& folder);
     void ShowFiles(const QString& folder);
     void SelectDrive(const QString& drive);

@@ -38,6 +38,10 @@ bool AskYesNo(QWidget* parent, const QString& text, const QString& title, Defaul
     return MakeQuestionBox(parent, text, title, byDefault)->exec() == QMessageBox::Yes;
 }
 
+bool AskToLoseUnsavedChanges(QWidget* parent, const QString& title) {
+    return AskYesNo(parent, QString::fromUtf8(kLoseChangesQuestion), title, DefaultAnswer::No);
+}
+
 void ShowOkMessage(QWidget* parent, const QString& title, const QString& text) {
     if (Seams::RecordBox(title, text)) return;
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);

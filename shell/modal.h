@@ -19,6 +19,9 @@ enum class DefaultAnswer { Yes, No };
 // "No"; Esc and the close box answer No. An empty title stands for MsgTitle.
 bool AskYesNo(QWidget* parent, const QString& text, const QString& title = QString(),
               DefaultAnswer byDefault = DefaultAnswer::Yes);
+// "Le modifiche non salvate andranno perse. Continuare?": Yes throws the
+// unsaved text away, so No is the default, as for the delete questions.
+bool AskToLoseUnsavedChanges(QWidget* parent, const QString& title = QString());
 std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, const QString& text,
                                              const QString& title = QString(),
                                              DefaultAnswer byDefault = DefaultAnswer::Yes);

@@ -27,8 +27,13 @@ void LoadSettings(const PaneLook& basicPane, const PaneLook& asmPane) {
 
 bool SaveSettings() {
     QString path = GetConfigFilePath();
-    if (path.isEmpty()) return false;
-    const ShellGlobals& g = Globals();
+    ShellGlobals& g = Globals();
+    if (path.isEmpty()) {
+        // Said once a run: every later save would only say it again.
+        if (!g.NoWorkDirSaid) ShowMessage(QString::fromUtf8(kNoWorkDirForSettings));
+        g.NoWorkDirSaid = true;
+        return false;
+    }
     SettingsValues v{
         g.Editor,       g.CurrentFile, g.BackupDir, g.TimerCalcFrequency, g.TimerCalcPrescaler,
         g.TimerCalcTMR0};

@@ -29,6 +29,8 @@ struct ShellGlobals {
     // picker was cancelled.
     QString PickForeColorHex, PickBackColorHex;
 
+    bool NoWorkDirSaid = false;  // the settings' loss for want of a folder was said
+
     int PaneLayout = 0;
     int Flag_TestoModificato = 0;
     bool Flag_AppClosing = false;
@@ -45,9 +47,14 @@ ShellGlobals& Globals();
 inline constexpr char kLoseChangesQuestion[] =
     "Le modifiche non salvate andranno perse. Continuare?";
 
+// Said when the settings cannot be saved because no folder can be written.
+inline constexpr char kNoWorkDirForSettings[] =
+    "Impossibile salvare le impostazioni: non c'è nessuna directory in cui si possa scrivere.";
+
 // The settings file, through the working folder. Loading repairs what it
 // reads against the panes as they look now and reports nothing; a save that
-// fails is reported through the message window and returns false.
+// fails is reported through the message window and returns false (with no
+// working folder at all, said once a run).
 void LoadSettings(const PaneLook& basicPane, const PaneLook& asmPane);
 bool SaveSettings();
 

@@ -42,7 +42,7 @@ Outcome Refused(std::string message) {
 // Operands are 16-bit values, written in decimal or as up to four
 // hexadecimal digits ("&HFFFF"); nothing wider has a byte to give.
 std::optional<int> WholeValue(std::string_view number) {
-    return text::ToIntInRange(text::Val(number), -32768, 65535);
+    return text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
 }
 
 // The byte immediate of a number text: the low byte of its whole value.
@@ -68,12 +68,22 @@ Outcome StoreConstant(const std::string& target, double value, const char* movlw
     return Lines({std::string(movlw) + Translator::FormatHexLiteral(*n), movwf + target});
 }
 
-// The argument of a function form: from `start` up to the first ")" found
-// from there on, blanks removed at both ends.
-std::string Argument(const std::string& expression, int start) {
+// A function form: its argument, from `start` up to the first ")" found from
+// there on, and what follows that ")" (which must be nothing), both with
+// blanks removed at both ends.
+struct FunctionCall {
+    std::string argument;
+    std::string after;
+};
+
+FunctionCall ReadCall(const std::string& expression, int start) {
     const int close = InStr(expression, ")", start);
-    if (close == 0) return Trim(Mid(expression, start));
-    return Trim(Mid(expression, start, close - start));
+    if (close == 0) return {Trim(Mid(expression, start)), ""};
+    return {Trim(Mid(expression, start, close - start)), Trim(Mid(expression, close + 1))};
+}
+
+std::string Argument(const std::string& expression, int start) {
+    return ReadCall(expression, start).argument;
 }
 
 bool HasLogicalOperator(std::string_view statement) {
@@ -99,7 +109,7 @@ Outcome GetData(const Translator& t, int noData, const std::string& target,
     if (Translator::IsNumber(a)) {
         // The computed jump of the table lands on the index-th RETLW: an
         // index past the last value would run on into the program.
-        const double value = text::Val(a);
+        const double value = Translator::NumberValue(a);
         const auto index = WholeValue(a);
         if (value < 1 || value > kMaxDataValues || !index || *index > noData) {
             return Refused("Indice della funzione GetDATA() fuori range.");
@@ -166,12 +176,13 @@ Outcome SumOrDifference(const Translator& t, const std::string& target,
         return Refused("Variabile non definita");
     }
     if (lNumber) {
-        const double value = add ? text::Val(l) + text::Val(r) : text::Val(l) - text::Val(r);
+        const double value = add ? Translator::NumberValue(l) + Translator::NumberValue(r)
+                                 : Translator::NumberValue(l) - Translator::NumberValue(r);
         return StoreConstant(target, value, "MovLW ", "MovWF ");
     }
     const auto k = Immediate(r);
     if (l == target) {
-        if (add && text::Val(r) == 1) return Lines({"INCF " + target + " , F"});
+        if (add && Translator::NumberValue(r) == 1) return Lines({"INCF " + target + " , F"});
         if (!k) return Refused("Costante numerica non ammessa");
         return Lines({"MOVLW " + *k, op + target + " , F"});
     }
@@ -226,9 +237,15 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
         }
     } else if (StartsWith(e, "DIV10R(")) {
         // The remainder of the last division: the program needs the divide
-        // routines even when this is the only form it uses.
-        if (!reserveDivideBytes()) return;
-        out = Lines({"CALL @@DV10C", "MOVWF " + target});
+        // routines even when this is the only form it uses. It reads no
+        // argument; the dividend's variable may stand in the parentheses.
+        const std::string a = Argument(e, 8);
+        if (!a.empty() && !IsVariable(a)) {
+            out = Refused("Argomento non valido per la funzione Div10r()");
+        } else {
+            if (!reserveDivideBytes()) return;
+            out = Lines({"CALL @@DV10C", "MOVWF " + target});
+        }
     } else if (StartsWith(e, "GETDATA(")) {
         out = GetData(*this, S.NoDATA(), target, e);
         if (out.error.empty()) S.Flag_Library = true;
@@ -241,7 +258,15 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
             S.Flag_EepromRead = true;
             std::optional<std::string> load;
             if (IsNumber(a)) {
-                if (const auto imm = Immediate(a)) load = "MOVLW " + *imm;
+                if (const auto imm = Immediate(a)) {
+                    // The data EEPROM has the addresses 0 to 63.
+                    const int address = *WholeValue(a);
+                    if (address < 0 || address > kEepromLast) {
+                        ReportError(kEepromRange);
+                        return;
+                    }
+                    load = "MOVLW " + *imm;
+                }
             } else if (IsVariable(a)) {
                 load = "MOVF " + a + " , W";
             }
@@ -255,7 +280,7 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
         }
     } else if (StartsWith(e, "INPUT(")) {
         out = Input(target, e);
-    } else if (IsNumber(e) && text::Contains(e, ".")) {
+    } else if (IsNumber(e) && text::ContainsAnyOf(e, ".,")) {
         // Decimal constants go into four-byte variables only.
         if (GetVarSize(target) != 4) {
             out = Refused("Assegnazione floating non valida");
@@ -263,11 +288,19 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
             out = Lines(FloatConstantLines(target, e));
         }
     } else if (IsNumber(e)) {
-        out = StoreConstant(target, text::Val(e), "MOVLW ", "MOVWF ");
+        out = StoreConstant(target, NumberValue(e), "MOVLW ", "MOVWF ");
     } else if (IsVariable(e)) {
         out = Lines({"MOVF " + e + " , W", "MOVWF " + target});
     } else {
         out = SumOrDifference(*this, target, e);
+    }
+
+    // A function form is the whole expression: "READ(21) + 1" or
+    // "DIV10(X) * 2" is no expression the language computes.
+    const bool functionForm = StartsWith(e, "DIV10(") || StartsWith(e, "DIV10R(") ||
+                              StartsWith(e, "GETDATA(") || StartsWith(e, "READ(");
+    if (out.error.empty() && functionForm && !ReadCall(e, InStr(e, "(") + 1).after.empty()) {
+        out = Refused("Variabile o Espressione algebrica non definita");
     }
 
     if (!out.error.empty()) {

@@ -132,27 +132,24 @@ int DigitValue(char c) {
     return 99;
 }
 
-}  // namespace
-
-double Val(std::string_view s) {
-    // Blanks, tabs and line ends are ignored wherever they stand.
-    std::string t;
-    t.reserve(s.size());
-    for (char c : s) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') t.push_back(c);
-    }
+// The leading number of a text without blanks, as Val reads it, and how
+// many characters it took (0 when the text starts with no number).
+double ReadLeadingNumber(std::string_view t, size_t& taken) {
+    taken = 0;
     if (t.size() >= 2 && t[0] == '&' &&
         (t[1] == 'H' || t[1] == 'h' || t[1] == 'O' || t[1] == 'o')) {
         const int base = (t[1] == 'H' || t[1] == 'h') ? 16 : 8;
         double v = 0;
-        for (size_t i = 2; i < t.size(); ++i) {
+        size_t i = 2;
+        for (; i < t.size(); ++i) {
             const int d = DigitValue(t[i]);
             if (d >= base) break;
             v = v * base + d;
         }
+        if (i > 2) taken = i;
         return v;
     }
-    // Collect the longest prefix of the form [sign] digits [. digits] [E [sign] digits].
+    // The longest prefix of the form [sign] digits [. digits] [E [sign] digits].
     std::string num;
     size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) num.push_back(t[i++]);
@@ -178,9 +175,35 @@ double Val(std::string_view s) {
             exp.push_back(t[j++]);
             expDigits = true;
         }
-        if (expDigits) num += exp;
+        if (expDigits) {
+            num += exp;
+            i = j;
+        }
     }
+    taken = i;
     return std::strtod(num.c_str(), nullptr);
+}
+
+}  // namespace
+
+double Val(std::string_view s) {
+    // Blanks, tabs and line ends are ignored wherever they stand.
+    std::string t;
+    t.reserve(s.size());
+    for (char c : s) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') t.push_back(c);
+    }
+    size_t taken = 0;
+    return ReadLeadingNumber(t, taken);
+}
+
+std::optional<double> ValWhole(std::string_view s) {
+    const std::string t = Trim(s);
+    if (t.empty() || Contains(t, " ")) return std::nullopt;
+    size_t taken = 0;
+    const double v = ReadLeadingNumber(t, taken);
+    if (taken == 0 || taken != t.size()) return std::nullopt;
+    return v;
 }
 
 double RoundHalfEven(double v) {

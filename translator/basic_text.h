@@ -56,6 +56,12 @@ std::string ReplaceFirst(std::string_view s, std::string_view from, std::string_
 // with no number gives 0.
 double Val(std::string_view s);
 
+// Val's reading of a text that is one number and nothing else: blanks may
+// stand around it, not inside it ("1 27"), and Val must take every other
+// character ("127MS", "3O", "&H3AG" and "-&H1F" are no such number).
+// Nothing when the text is not one.
+std::optional<double> ValWhole(std::string_view s);
+
 // Rounding half to even, as the BASIC conversions to whole numbers do.
 double RoundHalfEven(double v);
 

@@ -78,20 +78,25 @@ void Translator::ExpandConstants() {
         }
         const int blank = InStr(line, " ");
         std::string name = blank < equals ? Trim(Mid(line, blank + 1, equals - blank - 1)) : "";
-        table.push_back({std::move(name), Trim(Mid(line, equals + 1))});
+        std::string replacement = Trim(Mid(line, equals + 1));
+        // A definition names something and gives it a text: "SYMBOL = CONTA"
+        // and "CONST A1 =" define nothing.
+        if (name.empty() || replacement.empty()) {
+            ReportError("Definizione errata di CONST/SYMBOL");
+            return;
+        }
+        table.push_back({std::move(name), std::move(replacement)});
         line.clear();
     }
 
-    // 2, 3. Substituting, in every line and in table order; an empty name
-    // finds nothing. The mark "A>" of a finished label line is no text of
-    // the program and stays: "CONST A = 5" leaves "A>CICLO:" a label line.
+    // 2, 3. Substituting, in every line and in table order. The mark "A>" of a finished label line
+    // is no text of the program and stays: "CONST A = 5" leaves "A>CICLO:" a label line.
     if (table.empty()) return;
     for (int k = 1; k <= NoInput(); ++k) {
         if (Line(k).empty()) continue;
         const bool finished = StartsWith(Line(k), "A>");
         std::string body = finished ? Line(k).substr(2) : Line(k);
         for (const Definition& d : table) {
-            if (d.name.empty()) continue;
             if (!ReplaceWord(body, d.name, d.text)) {
                 Refuse(Line(k), "Sostituzione di CONST/SYMBOL troppo estesa: la riga supera " +
                                     text::Str(static_cast<long long>(kMaxSubstitutedLine)) +

@@ -2,6 +2,7 @@
 // statements, in program order, go to ArrayDATA; the writer makes them a
 // table of RETLW lines behind "@@GD".
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "basic_text.h"
@@ -13,15 +14,14 @@ using text::StartsWith;
 
 namespace {
 
-// The value of one item: read as a number from its start, leading blanks
-// skipped, up to the first character that cannot continue it ("&H" for
-// hexadecimal; no number gives 0), rounded half to even. Only the low byte
-// reaches the table, so a value beyond the integers keeps its low 16 bits.
-int ItemValue(const std::string& item) {
-    std::string t = text::LTrim(item);
-    const size_t blank = t.find(' ');
-    if (blank != std::string::npos) t.resize(blank);
-    const double v = text::RoundHalfEven(text::Val(t));
+// The value of one item, a number and nothing else (decimal, or "&H" for
+// hexadecimal), rounded half to even; nothing when the item is not one
+// ("3MS", "3 7", "-&H5A", a word). Only the low byte reaches the table, so a
+// value beyond the integers keeps its low 16 bits.
+std::optional<int> ItemValue(const std::string& item) {
+    const auto value = text::ValWhole(item);
+    if (!value) return std::nullopt;
+    const double v = text::RoundHalfEven(*value);
     if (!std::isfinite(v)) return 0;
     if (v >= -2147483647.0 && v <= 2147483647.0) return static_cast<int>(v);
     return static_cast<int>(std::fmod(v, 65536.0));
@@ -40,11 +40,17 @@ void Translator::CollectDataArea() {
 
             // Strings: each literal stands for the codes of its characters,
             // "AB" for "&H41,&H42". A literal without characters would stand
-            // for nothing and is refused like an unclosed one.
+            // for nothing and is refused like an unclosed one, and so is one
+            // that a comma does not part from what follows it ("AB"5 would
+            // join the 5 to the code of B).
             size_t open = items.find('"');
             while (open != std::string::npos) {
                 const size_t close = items.find('"', open + 1);
-                if (close == std::string::npos || close == open + 1) {
+                const size_t next = close == std::string::npos
+                                        ? std::string::npos
+                                        : items.find_first_not_of(' ', close + 1);
+                if (close == std::string::npos || close == open + 1 ||
+                    (next != std::string::npos && items[next] != ',')) {
                     ReportError("Definizione di stringhe non esatta");
                     return;
                 }
@@ -57,13 +63,30 @@ void Translator::CollectDataArea() {
                 open = items.find('"', open + codes.size());
             }
 
-            // Values, one per piece between commas.
+            // Values, one per piece between commas. A comma that ends the
+            // statement gives one more value, 0; any other empty piece is a
+            // value forgotten.
             size_t from = 0;
             while (true) {
                 size_t comma = items.find(',', from);
                 const bool last = comma == std::string::npos;
                 if (last) comma = items.size();
-                if (!AddDataValue(ItemValue(items.substr(from, comma - from)))) return;
+                const std::string piece = text::Trim(items.substr(from, comma - from));
+                std::optional<int> value;
+                if (piece.empty()) {
+                    if (!last || from == 0) {
+                        ReportError("Valore DATA mancante");
+                        return;
+                    }
+                    value = 0;
+                } else {
+                    value = ItemValue(piece);
+                    if (!value) {
+                        ReportError("Valore DATA non valido: " + piece);
+                        return;
+                    }
+                }
+                if (!AddDataValue(*value)) return;
                 if (S.NoDATA() > kMaxDataValues) {
                     Refuse({},
                            "L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 "

@@ -30,9 +30,20 @@ constexpr std::string_view kReservedMessage =
     "Nome di variabile riservato dal sistema o sintassi sbagliata";
 constexpr std::string_view kArrayMessage = "Definizione di array non ammessa";
 
-// Words the translator's own passes read as keywords or operands.
-constexpr std::string_view kDialectWords[] = {"W",    "F",    "OR", "AND", "IF",
-                                              "ELSE", "THEN", "DO", "LOOP"};
+// Words the translator's own passes read as keywords or operands: the
+// instructions' W and F, the statements and the words inside them, the
+// functions, the operators and the flags. A variable of such a name would be
+// read as the word ("RND = 5" stores into nothing, "NEXT = 5" closes a loop).
+constexpr std::string_view kDialectWords[] = {
+    "AND",    "AS",    "ASC",      "ASM",        "BREAK",     "CALL",   "CASE",    "CLEAR",
+    "CONFIG", "CONST", "DATA",     "DIM",        "DIV10",     "DIV10R", "DO",      "ELSE",
+    "END",    "EXIT",  "F",        "FLAG_CARRY", "FLAG_ZERO", "FOR",    "GETDATA", "GOTO",
+    "IF",     "INPUT", "IS",       "LOOP",       "NEXT",      "NOT",    "ON",      "OR",
+    "OUTPUT", "READ",  "RECONFIG", "RESET",      "RND",       "ROTATE", "SELECT",  "SET",
+    "SHIFT",  "STEP",  "STOP",     "SUB",        "SWAP",      "SYMBOL", "THEN",    "TO",
+    "UNTIL",  "W",     "WAIT",     "WHILE",      "WRITE",     "XOR",
+};
+static_assert(std::is_sorted(std::begin(kDialectWords), std::end(kDialectWords)));
 
 // Words that gpasm (1.4, processor p16f84 or p16f84a) reads as something
 // other than a symbol when they stand first on a line or as an operand, so
@@ -91,11 +102,6 @@ bool IsIdentifier(std::string_view name) {
                        [](char c) { return IsLetter(c) || IsDigit(c) || c == '_'; });
 }
 
-template <size_t N>
-bool Holds(const std::string_view (&words)[N], std::string_view name) {
-    return std::find(std::begin(words), std::end(words), name) != std::end(words);
-}
-
 struct TypeWord {
     std::string_view word;
     int size;
@@ -120,10 +126,13 @@ bool ReadElementCount(std::string_view text, double& count) {
 // assembler reads as something else. Flag_Error is set with it; the caller
 // reports the name.
 bool Translator::IsReservedName(std::string_view name) {
-    const bool reserved =
-        Holds(kDialectWords, name) || !IsIdentifier(name) || IsAssemblerWord(name);
+    const bool reserved = IsDialectWord(name) || !IsIdentifier(name) || IsAssemblerWord(name);
     if (reserved) S.Flag_Error = true;
     return reserved;
+}
+
+bool Translator::IsDialectWord(std::string_view name) {
+    return std::binary_search(std::begin(kDialectWords), std::end(kDialectWords), name);
 }
 
 // True for a word that the assembler reads as something other than a symbol

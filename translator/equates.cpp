@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <span>
+#include <unordered_map>
+
+#include "basic_text.h"
 
 namespace tavolux {
 
@@ -80,6 +83,17 @@ std::vector<std::string_view> EquateSymbols() {
         for (const Equate& e : group) symbols.emplace_back(e.symbol);
     }
     return symbols;
+}
+
+std::string_view EquateSpelling(std::string_view name) {
+    static const std::unordered_map<std::string, std::string_view> spellings = [] {
+        std::unordered_map<std::string, std::string_view> all;
+        for (const std::string_view symbol : EquateSymbols())
+            all.emplace(text::UCase(symbol), symbol);
+        return all;
+    }();
+    const auto found = spellings.find(text::UCase(name));
+    return found == spellings.end() ? std::string_view() : found->second;
 }
 
 }  // namespace tavolux

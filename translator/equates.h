@@ -16,4 +16,8 @@ std::string BuildEquatesText();
 // Every symbol the equates text defines, in its order. Case matters for them.
 std::vector<std::string_view> EquateSymbols();
 
+// The symbol of the equates text that `name` is in some letter case
+// ("REG_STATUS" and "reg_status" give "Reg_Status"); empty when none is.
+std::string_view EquateSpelling(std::string_view name);
+
 }  // namespace tavolux

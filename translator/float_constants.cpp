@@ -72,7 +72,7 @@ std::string Translator::ConvertFloatToHex(float value) {
 // T = a decimal constant, T a four-byte variable: the four bytes at T+0..T+3.
 std::vector<std::string> Translator::FloatConstantLines(const std::string& target,
                                                         std::string_view constant) {
-    const float value = static_cast<float>(text::Val(text::ReplaceFirst(constant, ",", ".")));
+    const float value = static_cast<float>(NumberValue(constant));
     const std::string digits = ConvertFloatToHex(value);
     std::vector<std::string> lines;
     for (int i = 0; i < 4; ++i) {

@@ -91,12 +91,12 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
     const bool startNumber = IsNumber(start);
     const bool endNumber = IsNumber(end);
     const bool stepNumber = IsNumber(step);
-    const double startValue = startNumber ? text::Val(start) : 0;
-    const double endValue = endNumber ? text::Val(end) : 0;
+    const double startValue = startNumber ? NumberValue(start) : 0;
+    const double endValue = endNumber ? NumberValue(end) : 0;
     // A bound outside the byte would be cut to its low byte, and a step of
     // more than a byte would add only its low byte: refuse both.
     std::optional<int16_t> stepValue;
-    if (stepNumber) stepValue = text::ToInt16(text::Val(step));
+    if (stepNumber) stepValue = text::ToInt16(NumberValue(step));
     if ((startNumber && !IsByteValue(startValue)) || (endNumber && !IsByteValue(endValue)) ||
         (stepNumber && (!stepValue || *stepValue > 255 || *stepValue < -255))) {
         ReportError(kBadLoop);
@@ -135,7 +135,7 @@ void Translator::TranslateForNext(int forLine, int nextLine) {
         return;
     }
     const auto immediate = [](const std::string& number) {
-        return FormatHexLiteral(text::ToInt16(text::Val(number)).value_or(0));
+        return FormatHexLiteral(text::ToInt16(NumberValue(number)).value_or(0));
     };
 
     int bodyEnd = 0;  // the last line of the loop that a BREAK may stand before

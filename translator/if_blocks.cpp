@@ -5,6 +5,7 @@
 // Comparisons work on single bytes (a multi-byte variable by its first byte).
 // Against the constant 0 the byte is read as signed (bit 7 set is negative);
 // against any other constant, and between two variables, as unsigned.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -173,7 +174,7 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         // Only "<=" and ">=" need the middle label, made after the frame's.
         const std::string m = (op == kLessEqual || op == kGreaterEqual) ? NewLabel() : "";
         if (IsNumber(right)) {
-            const double value = text::Val(text::ReplaceFirst(right, ",", "."));
+            const double value = NumberValue(right);
             lines = value == 0 ? CompareWithZero(op, x, f, m)
                                : CompareWithConstant(op, x, ByteImmediate(value), f, m);
         } else if (IsVariable(right)) {
@@ -200,11 +201,22 @@ void Translator::HoistIfFunctions() {
             const int open = p + static_cast<int>(std::char_traits<char>::length(function)) - 1;
             int q = InStr(statement, ")", open + 1);
             if (q == 0) q = static_cast<int>(statement.size());
+            const std::string call = Mid(statement, p, q - p + 1);
+            const bool compares = text::ContainsAnyOf(statement, "=<>");
+            if (!compares) {
+                // Without a comparison the call is the whole condition: "IF NOT
+                // GETDATA(3) THEN" and "IF GETDATA(3), 4 THEN" are refused.
+                int then = InStr(statement, " THEN");
+                if (then == 0) then = static_cast<int>(statement.size()) + 1;
+                if (Trim(Mid(statement, 4, std::max(0, then - 4))) != call) {
+                    Refuse(statement, "Controllare l'istruzione");
+                    return;
+                }
+            }
             if (!InsertLines(k, 1)) return;
             const bool dynamic = function[0] == 'D';
             const std::string t = dynamic ? NewDynamicVar() : std::string("W#VLTx");
-            const std::string call = Mid(statement, p, q - p + 1);
-            if (!text::ContainsAnyOf(statement, "=<>")) {
+            if (!compares) {
                 Line(k + 1) = "IF " + t + " <> 0 THEN";
             } else {
                 Line(k + 1) = Mid(statement, 1, p - 1) + t + Mid(statement, q + 1);

@@ -154,7 +154,7 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
             }
             if (IsNumber(v)) {
                 // A line is high (1) or low (0); no other number describes it.
-                const double value = text::Val(text::ReplaceFirst(v, ",", "."));
+                const double value = NumberValue(v);
                 if (value != 0 && value != 1) {
                     ReportError("Tipo di assegnazione non valida");
                     return;
@@ -171,7 +171,7 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
             }
         } else if (IsPortName(input)) {
             if (IsNumber(v)) {
-                lines = PortWithConstant(op, input, text::Val(text::ReplaceFirst(v, ",", ".")), f);
+                lines = PortWithConstant(op, input, NumberValue(v), f);
             } else if (IsVariable(v)) {
                 lines = PortWithVariable(op, input, v, f);
             } else {
@@ -188,6 +188,16 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
         lines = {"MOVF Reg_Port" + input + " , W", "BTFSC Reg_Status , Flag_Z", "GOTO " + f};
     } else {
         ReportError("Sintassi non valida");
+        return;
+    }
+
+    // INPUT(...) is the whole of its side of the condition: "NOT INPUT(A3) = 1",
+    // "INPUT(B) + 1 > 100", "INPUT(B) >< 100" and "INPUT(B7) 0" are refused.
+    const int operandEnd = op != kNone ? found.position : ThenPosition(line);
+    const std::string operand = Trim(Mid(line, 4, std::max(0, operandEnd - 4)));
+    if (!text::StartsWith(operand, "INPUT(") ||
+        InStr(operand, ")") != static_cast<int>(operand.size())) {
+        ReportError(op != kNone ? "Impossibiler risolvere l'istruzione" : "Sintassi non valida");
         return;
     }
 

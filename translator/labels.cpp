@@ -26,6 +26,17 @@ bool IsLabelSymbol(std::string_view name) {
     });
 }
 
+// A jump counted from the jump itself: "$", or "$" and a signed count of
+// instructions ("$-1", "$+3"), and nothing after it.
+bool IsRelativeJump(std::string_view target) {
+    if (target == "$") return true;
+    if (target.size() < 3 || target[0] != '$' || (target[1] != '+' && target[1] != '-')) {
+        return false;
+    }
+    return std::all_of(target.begin() + 2, target.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
 
 // Every label (of the program, of a subroutine or of inline assembly) must be
@@ -57,7 +68,7 @@ bool Translator::CheckLabelNames() {
         defined.insert(std::move(name));
     }
     for (const std::string& target : S.GotoTargets) {
-        if (StartsWith(target, "$") || StartsWith(target, "@") || defined.count(target) != 0) {
+        if (IsRelativeJump(target) || StartsWith(target, "@") || defined.count(target) != 0) {
             continue;
         }
         return Refuse("GOTO " + target, "Etichetta non definita: " + target);

@@ -33,7 +33,7 @@ constexpr LogicOperator kOperators[] = {
 // The byte immediate of a number: its value rounded half to even, by its
 // low byte. Nothing is returned for a value no 16-bit number can hold.
 std::optional<std::string> Immediate(std::string_view number) {
-    const auto value = text::ToIntInRange(text::Val(number), -32768, 65535);
+    const auto value = text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
     if (!value) return std::nullopt;
     return Translator::FormatHexLiteral(*value);
 }
@@ -101,7 +101,7 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
         } else if (IsVariable(a)) {
             lines = {"COMF " + a + " , W", "MOVWF " + target};
         } else if (IsNumber(a)) {
-            const double value = text::Val(a);
+            const double value = NumberValue(a);
             if (value < 0 || value > 255) {
                 ReportError("Costante numerica troppo alta");
                 return;

@@ -11,10 +11,8 @@
 
 namespace tavolux {
 
-using text::EndsWith;
 using text::InStr;
 using text::Mid;
-using text::Right;
 using text::StartsWith;
 using text::Trim;
 
@@ -26,7 +24,7 @@ constexpr int kMaxReconfigItems = 30;
 // The value of a number text rounded to a whole number, halves to even, as
 // a 16-bit value (decimal, or up to four hexadecimal digits).
 std::optional<int> WholeValue(const std::string& number) {
-    return text::ToIntInRange(text::Val(text::ReplaceFirst(number, ",", ".")), -32768, 65535);
+    return text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
 }
 
 std::string Port(const std::string& item) {
@@ -71,10 +69,9 @@ void Translator::TranslatePortStatement(int k) {
         lines = {"MOVF " + a + " , W", "MOVWF W#VLTx",    "MOVF " + b + " , W",
                  "MOVWF " + a,         "MOVF W#VLTx , W", "MOVWF " + b};
     } else if (statement == "CLEAR CARRY" || statement == "CLEAR FLAG CARRY" ||
-               (StartsWith(statement, "RESET ") && EndsWith(statement, " CARRY"))) {
+               statement == "RESET CARRY" || statement == "RESET FLAG CARRY") {
         lines = {"BCF Reg_Status , Flag_C"};
-    } else if (statement == "SET FLAG CARRY" ||
-               (StartsWith(statement, "SET ") && EndsWith(statement, " CARRY"))) {
+    } else if (statement == "SET FLAG CARRY" || statement == "SET CARRY") {
         lines = {"BSF Reg_Status , Flag_C"};
     } else if (StartsWith(statement, "CLEAR ")) {
         const std::string operand = text::LTrim(Mid(statement, 7));
@@ -86,14 +83,14 @@ void Translator::TranslatePortStatement(int k) {
             return ReportError("Azzeramento di porta/linea non valido");
         }
     } else if (StartsWith(statement, "RESET ") || StartsWith(statement, "SET ")) {
-        // The operand is read from the statement's last two characters.
+        // One port or one line, and nothing else: "SET B4, B5" is refused.
         const bool set = StartsWith(statement, "SET ");
-        const std::string last = Right(statement, 2);
-        const std::string port = text::LTrim(last);
-        if (IsPinName(last)) {
-            lines = {std::string(set ? "BSF" : "BCF") + " Reg_Port" + Port(last) + " , Bit_" +
-                     Bit(last)};
-        } else if (IsPortName(port)) {
+        const std::string operand = Trim(Mid(statement, set ? 5 : 7));
+        if (IsPinName(operand)) {
+            lines = {std::string(set ? "BSF" : "BCF") + " Reg_Port" + Port(operand) + " , Bit_" +
+                     Bit(operand)};
+        } else if (IsPortName(operand)) {
+            const std::string& port = operand;
             if (set) {
                 lines = {"MOVLW 0xFF", "MOVWF Reg_Port" + port};
             } else {
@@ -118,11 +115,12 @@ void Translator::TranslatePortStatement(int k) {
             return ReportError("Istruzione OUTPUT non riconosciuta");
         }
     } else if (StartsWith(statement, "RECONFIG ")) {
-        const bool input = text::Contains(statement, " INPUT");
         const int as = InStr(statement, " AS ");
         if (as == 0) {
             return ReportError("Controllore l'istruzione di riconfiggurazionePorta/Linea I/O");
         }
+        const auto input = ReadDirection(Mid(statement, as + 4));
+        if (!input) return ReportError(kUnknownDirection);
         const std::string items = Trim(Mid(statement, 10, std::max(0, as - 10)));
         if (items.empty()) {
             return ReportError("Controllore l'istruzione di ReConfig Porta Input/Output");
@@ -130,11 +128,11 @@ void Translator::TranslatePortStatement(int k) {
         lines = {"BSF Reg_Status , Bit_5"};
         if (items.size() == 1) {
             if (!IsPortName(items)) return ReportError("Porta non gestibile");
-            lines.push_back(input ? "MOVLW 0xff" : "MOVLW 0");
+            lines.push_back(*input ? "MOVLW 0xff" : "MOVLW 0");
             lines.push_back("MOVWF Reg_Tris" + items);
         } else if (items.size() == 2) {
             if (!IsPinName(items)) return ReportError("Linea di Input/Output non gestibile");
-            AppendLineDirection(lines, items, input);
+            AppendLineDirection(lines, items, *input);
         } else {
             if (!text::Contains(items, ",")) {
                 return ReportError("Riconfigurazioni multiple non valide");
@@ -148,13 +146,14 @@ void Translator::TranslatePortStatement(int k) {
                     return ReportError("Riconfigurazioni multiple non valide: al massimo " +
                                        text::Str(kMaxReconfigItems) + " porte o linee");
                 }
-                // Every item must name a port or a port line of the chip.
+                // Every item must name a port or a port line of the chip; an
+                // empty one is a port or line forgotten.
                 if (IsPortName(item)) {
-                    lines.push_back(input ? "MOVLW 0xFF" : "MOVLW 0");
+                    lines.push_back(*input ? "MOVLW 0xFF" : "MOVLW 0");
                     lines.push_back("MOVWF Reg_Tris" + item);
                 } else if (IsPinName(item)) {
-                    AppendLineDirection(lines, item, input);
-                } else if (!item.empty()) {
+                    AppendLineDirection(lines, item, *input);
+                } else {
                     return ReportError("Riconfigurazioni multiple non valide");
                 }
                 if (comma == 0) break;

@@ -25,11 +25,8 @@ void Translator::ConfigurePorts() {
         const std::string line = Line(k);
         if (StartsWith(line, "CONFIG ")) {
             S.CurrentStatement = line;
-            bool input = false;
-            if (text::Contains(line, "INPUT")) {
-                input = true;
-            } else if (!text::Contains(line, "OUTPUT")) {
-                ReportError("Impossibile determinare se configurazione di Input o Output");
+            if (!text::Contains(line, "INPUT") && !text::Contains(line, "OUTPUT")) {
+                ReportError(kUnknownDirection);
                 return;
             }
             const int as = InStr(line, "AS ");
@@ -37,6 +34,14 @@ void Translator::ConfigurePorts() {
                 ReportError("Istruzione CONFIG errata");
                 return;
             }
+            // The direction is the one word after "AS ": "AS INPUT 5", "AS
+            // IMPUT" and "AS OUTPUT, B4 AS INPUT" are refused.
+            const auto direction = ReadDirection(Mid(line, as + 3));
+            if (!direction) {
+                ReportError(kUnknownDirection);
+                return;
+            }
+            const bool input = *direction;
 
             // The items, each a port ("A", "B") or a port line ("A0".."B7").
             std::vector<std::string> items;

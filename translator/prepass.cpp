@@ -39,6 +39,9 @@ constexpr std::string_view kAtLabel =
     "Non \xE8 ammesso l'uso del caratere '@' come inizion di una Label";
 constexpr std::string_view kNoEnd =
     "Il programma main deve concludersi con lo step END. Non \xE8 stata trovata l'istruzione END";
+// A label named like a word of the dialect ("CASE:", "STOP:") is that word
+// mistyped, not a label.
+constexpr std::string_view kLabelWord = "Nome di etichetta non ammesso: ";
 constexpr std::string_view kSubsAfterMain =
     "La definizione delle Subroutine deve seguire il programma main (principale).";
 
@@ -90,7 +93,10 @@ struct LineOutcome {
 
 class LineNormaliser {
   public:
-    explicit LineNormaliser(std::string_view sourceLine) : s_(sourceLine) {}
+    // `inAsmBlock`: the line stands inside an ASM{ ... } block, where a label
+    // is the assembler's and may take any name.
+    LineNormaliser(std::string_view sourceLine, bool inAsmBlock)
+        : s_(sourceLine), inAsmBlock_(inAsmBlock) {}
 
     LineOutcome Run() {
         Normalise();
@@ -303,6 +309,10 @@ class LineNormaliser {
             }
             done = true;
             if (StartsWith(s_, "@")) return Fail(std::string(kAtLabel));
+            const std::string name = Left(s_, c - 1);
+            if (!inAsmBlock_ && Translator::IsDialectWord(name)) {
+                return Fail(std::string(kLabelWord) + name);
+            }
             if (c > 1) Add("A>" + s_, false);
             return true;
         }
@@ -331,6 +341,9 @@ class LineNormaliser {
         if (BeginsWithWord(piece, "IF")) return PieceIf(piece);
         if (beforeColon && !ContainsAnyOf(piece, kNotLabelPiece)) {
             if (StartsWith(piece, "@")) return Fail(std::string(kAtLabel), false);
+            if (!inAsmBlock_ && Translator::IsDialectWord(piece)) {
+                return Fail(std::string(kLabelWord) + piece);
+            }
             Add("A>" + piece + ":", false);
             return true;
         }
@@ -419,6 +432,7 @@ class LineNormaliser {
     }
 
     std::string s_;
+    bool inAsmBlock_;
     LineOutcome out_;
 };
 
@@ -430,6 +444,7 @@ void Translator::PreprocessSource() {
 
     int lastEnd = 0;     // slot of the last END statement
     int lastEndSub = 0;  // slot of the last END SUB statement
+    bool inAsmBlock = false;
     const std::string_view source = S.BasicText;
     size_t pos = 0;
     size_t lineEnd = 0;
@@ -438,8 +453,12 @@ void Translator::PreprocessSource() {
         pos = lineEnd + 2;
         S.CurrentStatement = std::string(line);
 
-        LineOutcome outcome = LineNormaliser(line).Run();
+        LineOutcome outcome = LineNormaliser(line, inAsmBlock).Run();
         for (Slot& slot : outcome.slots) {
+            // An ASM{ block runs up to the first line that ends with "}".
+            if (inAsmBlock || StartsWith(slot.text, "ASM{")) {
+                inAsmBlock = !EndsWith(RTrim(slot.text), "}");
+            }
             const bool isEnd = slot.standalone && slot.text == "END";
             const bool isEndSub = slot.standalone && slot.text == "END SUB";
             if (!S.ArrayInput.Append(std::move(slot.text))) {

@@ -34,7 +34,7 @@ int LoopNesting(const std::string& line) {
 // A numeric bound whose value is exactly 0: against 0 the IF test reads the
 // byte as signed, which a range of unsigned values must not do.
 bool IsZero(const std::string& bound) {
-    return Translator::IsNumber(bound) && text::Val(bound) == 0.0;
+    return Translator::IsNumber(bound) && Translator::NumberValue(bound) == 0.0;
 }
 
 }  // namespace

@@ -17,10 +17,10 @@ using text::Trim;
 
 namespace {
 
-// The number in a text rounded to a whole number, halves to even; nothing
+// A number (IsNumber) rounded to a whole number, halves to even; nothing
 // when it lies outside lo..hi.
 std::optional<int> Count(const std::string& number, int lo, int hi) {
-    return text::ToIntInRange(text::Val(text::ReplaceFirst(number, ",", ".")), lo, hi);
+    return text::ToIntInRange(Translator::NumberValue(number), lo, hi);
 }
 
 }  // namespace
@@ -40,7 +40,8 @@ void Translator::TranslateShiftRotate(int k) {
     const int comma = InStr(statement, ",");
     if (comma > 0) {
         v = Trim(Mid(statement, keyword + 1, std::max(0, comma - keyword - 1)));
-        const double count = text::Val(text::ReplaceFirst(Mid(statement, comma + 1), ",", "."));
+        // One number and nothing after it: "3O", "3MS" and "3, 4" are no count.
+        const double count = text::ValWhole(Mid(statement, comma + 1)).value_or(0);
         if (!(count >= 1 && count <= 8)) {
             ReportError(badIndex);
             return;
@@ -77,6 +78,10 @@ void Translator::TranslateWait(int k) {
         S.Flag_WaitDouble = true;
         const std::string a = Trim(Mid(statement, 6, std::max(0, comma - 6)));
         const std::string b = Trim(Mid(statement, comma + 1));
+        if (Mid(statement, 5, 1) == " " && text::Contains(b, ",")) {
+            ReportError("L'istruzione WAIT accetta al massimo due valori");
+            return;
+        }
         if ((IsNumber(a) && !Count(a, 1, 255)) || (IsNumber(b) && !Count(b, 1, 255))) {
             ReportError("Controllare gli indice dell'istruzione WAIT, devono essere tra 1 e 255");
             return;
@@ -98,7 +103,10 @@ void Translator::TranslateWait(int k) {
         if (IsVariable(x)) {
             lines = {"MOVF " + x + " , W", "MOVWF W#VLTx", "NOP", "DECFSZ W#VLTx , F", "GOTO $-2"};
         } else {
-            const auto n = Count(x, 1, 255);
+            // One number and nothing after it: "127 MS", "127O" and "1 27" are
+            // no count.
+            const auto value = text::ValWhole(x);
+            const auto n = value ? text::ToIntInRange(*value, 1, 255) : std::nullopt;
             if (!n) {
                 ReportError("Costante numerica non valida");
                 return;

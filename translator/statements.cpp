@@ -1,6 +1,7 @@
 // The statement dispatcher, and the statements it translates itself: GOTO,
 // CALL, END, STOP and inline assembly.
 #include "basic_text.h"
+#include "equates.h"
 #include "translator.h"
 
 namespace tavolux {
@@ -75,10 +76,45 @@ constexpr Rule kRules[] = {
     {Match::kBegins, "WRITE ", Family::kWrite},
 };
 
+bool IsAsmWordCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The inline text with every name of the equates text spelled as the equates
+// text spells it: the pre-pass has upper-cased "Reg_Status" to "REG_STATUS",
+// a symbol the assembler does not know. A name the program declared as a
+// variable stays; so does text between double quotes.
+std::string RespellEquates(const Translator& t, const std::string& asmText) {
+    std::string out;
+    out.reserve(asmText.size());
+    size_t i = 0;
+    while (i < asmText.size()) {
+        const char c = asmText[i];
+        if (c == '"') {
+            const size_t close = asmText.find('"', i + 1);
+            const size_t end = close == std::string::npos ? asmText.size() : close + 1;
+            out.append(asmText, i, end - i);
+            i = end;
+        } else if (IsAsmWordCharacter(c)) {
+            size_t end = i;
+            while (end < asmText.size() && IsAsmWordCharacter(asmText[end])) ++end;
+            const std::string word = asmText.substr(i, end - i);
+            const std::string_view symbol = EquateSpelling(word);
+            out += symbol.empty() || t.IsVariable(word) ? std::string_view(word) : symbol;
+            i = end;
+        } else {
+            out.push_back(c);
+            ++i;
+        }
+    }
+    return out;
+}
+
 // An assembly line of inline text: a label line when it holds ":", an
 // instruction line otherwise.
-std::string AsmLine(const std::string& asmText) {
-    return text::Contains(asmText, ":") ? "A>" + asmText : Instruction(asmText);
+std::string AsmLine(const Translator& t, const std::string& asmText) {
+    const std::string line = RespellEquates(t, asmText);
+    return text::Contains(line, ":") ? "A>" + line : Instruction(line);
 }
 
 }  // namespace
@@ -124,7 +160,7 @@ void Translator::TranslateStatement(int k) {
                 }
                 const std::string inner = text::ReplaceFirst(
                     Trim(Mid(statement, 5, static_cast<int>(statement.size()) - 5)), "&H", "0x");
-                Line(k) = AsmLine(inner);
+                Line(k) = AsmLine(*this, inner);
             } else if (StartsWith(statement, "ASM{")) {
                 TranslateInlineAsmBlock(k);
             } else {
@@ -173,11 +209,11 @@ void Translator::TranslateInlineAsmBlock(int k) {
         }
         if (EndsWith(t, "}")) {
             const std::string rest = text::RTrim(Mid(t, 1, static_cast<int>(t.size()) - 1));
-            Line(j) = AsmLine(rest);
+            Line(j) = AsmLine(*this, rest);
             if (text::Contains(rest, "}")) ReportError("Errore si sintassi, controllare: " + first);
             return;
         }
-        Line(j) = AsmLine(t);
+        Line(j) = AsmLine(*this, t);
         if (text::Contains(t, "}")) {
             ReportError("Errore si sintassi, controllare: " + first);
             return;

@@ -110,7 +110,8 @@ void Translator::ResolveSubsAndCalls() {
             row = {Trim(Mid(line, 5)), "0", ""};
         } else {
             const int close = InStr(line, ")", open + 1);
-            if (close == 0) {
+            // The header ends with its parameter list.
+            if (close == 0 || !Trim(Mid(line, close + 1)).empty()) {
                 ReportError("Controllare la definizione della subroutine");
                 return;
             }
@@ -149,6 +150,10 @@ void Translator::ResolveSubsAndCalls() {
         const int close = InStr(line, ")", open + 1);
         if (close == 0) {
             ReportError("Livello di parentesi non corretto");
+            return;
+        }
+        if (!Trim(Mid(line, close + 1)).empty()) {
+            ReportError("Istruzione CALL non corretta: testo dopo la parentesi chiusa");
             return;
         }
         const std::string arguments = Trim(Mid(line, open + 1, close - open - 1));

@@ -18,7 +18,14 @@ std::string Translator::FormatHexLiteral(int value) {
 bool Translator::IsNumber(std::string_view textIn) {
     std::string t = text::Trim(textIn);
     if (t.empty()) return false;
-    if (text::StartsWith(t, "&H")) return true;
+    // "&H" and hexadecimal digits up to the end: "&H3AG" or "&H3A 5" is no
+    // number, nor is "&H" alone.
+    if (text::StartsWith(t, "&H")) {
+        return t.size() > 2 && std::all_of(t.begin() + 2, t.end(), [](char c) {
+                   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') ||
+                          (c >= 'a' && c <= 'f');
+               });
+    }
     t = text::ReplaceFirst(t, ",", ".");
     // The value is read from the start as far as it forms a decimal number;
     // the text must be exactly the canonical writing of that value.
@@ -38,6 +45,10 @@ bool Translator::IsNumber(std::string_view textIn) {
     }
     if (!digits) return false;
     return text::CanonicalNumber(text::Val(t.substr(0, i))) == t;
+}
+
+double Translator::NumberValue(std::string_view number) {
+    return text::Val(text::ReplaceFirst(text::Trim(number), ",", "."));
 }
 
 bool Translator::IsVariable(std::string_view name) const {
@@ -82,6 +93,13 @@ bool Translator::IsSubName(std::string_view name) const {
 
 bool Translator::IsPortName(std::string_view name) {
     return name == "A" || name == "B";
+}
+
+std::optional<bool> Translator::ReadDirection(std::string_view text) {
+    const std::string word = text::Trim(text);
+    if (word == "INPUT") return true;
+    if (word == "OUTPUT") return false;
+    return std::nullopt;
 }
 
 bool Translator::IsPinName(std::string_view name) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,15 @@ inline constexpr int kMaxConfig = 20;
 inline constexpr int kMaxConst = 100;  // CONST and SYMBOL definitions
 inline constexpr int kDynVarCount = 15;
 inline constexpr int kStackLevels = 8;  // the chip's return stack
+
+// The chip's data EEPROM: addresses 0 to 63.
+inline constexpr int kEepromLast = 63;
+inline constexpr const char* kEepromRange =
+    "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63";
+
+// The report of a CONFIG or RECONFIG whose direction is neither INPUT nor OUTPUT.
+inline constexpr const char* kUnknownDirection =
+    "Impossibile determinare se configurazione di Input o Output";
 
 // The mark and indent of a finished instruction line in the store.
 inline constexpr const char* kAsmIndent = "A>        ";
@@ -262,12 +272,21 @@ class Translator {
   public:
     static std::string FormatHexLiteral(int value);
     static bool IsNumber(std::string_view text);
+    // The value of a text that IsNumber takes, its first "," read as the
+    // decimal point.
+    static double NumberValue(std::string_view number);
     bool IsVariable(std::string_view name) const;
     int GetVarSize(std::string_view name) const;
     bool IsSubName(std::string_view name) const;
     static bool IsPortName(std::string_view name);
+    // The direction of CONFIG and RECONFIG, the text after " AS ": true for
+    // INPUT, false for OUTPUT, nothing for any other text.
+    static std::optional<bool> ReadDirection(std::string_view text);
     static bool IsPinName(std::string_view name);
     static CompareOperator FindCompareOperator(std::string_view text);
+    // True for a word the dialect reads as a statement, function, operator or
+    // flag (declarations.cpp; exact, upper case).
+    static bool IsDialectWord(std::string_view name);
 
   private:
     // ---- prepass.cpp -------------------------------------------------------

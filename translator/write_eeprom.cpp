@@ -20,13 +20,9 @@ namespace {
 // One statement makes at most this many lines: the address load and 49 bytes.
 constexpr int kMaxWriteLines = 100;
 
-// The byte immediate of a number text: its value rounded half to even, by
-// its low byte.
-std::optional<std::string> Immediate(const std::string& number) {
-    const auto value =
-        text::ToIntInRange(text::Val(text::ReplaceFirst(number, ",", ".")), -32768, 65535);
-    if (!value) return std::nullopt;
-    return Translator::FormatHexLiteral(*value);
+// The value of a number text rounded half to even, as a 16-bit value.
+std::optional<int> WholeValue(const std::string& number) {
+    return text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
 }
 
 }  // namespace
@@ -42,11 +38,13 @@ void Translator::TranslateWrite(int k) {
 
     std::vector<std::string> lines;
     // The load of a number or a variable into W; any other item is refused
-    // with `message` and gives no load.
-    auto load = [&](const std::string& item, const char* message) {
+    // with `message` and gives no load. A byte to write is a constant that
+    // an assignment takes too (-256 to 255): "WRITE 1000, 33" is refused.
+    auto load = [&](const std::string& item, const char* message, bool byte = true) {
         if (IsNumber(item)) {
-            if (const auto imm = Immediate(item)) {
-                lines.push_back("MOVLW " + *imm);
+            const auto value = WholeValue(item);
+            if (value && (!byte || (*value >= -256 && *value <= 255))) {
+                lines.push_back("MOVLW " + FormatHexLiteral(*value));
             } else {
                 ReportError("Costante numerica non ammessa");
             }
@@ -57,10 +55,18 @@ void Translator::TranslateWrite(int k) {
         }
     };
 
-    load(Trim(Mid(statement, lastComma + 1)), "Sintassi con riconoscita o non valida");
+    const std::string address = Trim(Mid(statement, lastComma + 1));
+    load(address, "Sintassi con riconoscita o non valida", false);
     lines.push_back("MOVWF Reg_Eeadr");
 
+    // Every item is written: an empty one ("WRITE , 33", "WRITE 41, , 62")
+    // is a byte forgotten.
+    const char* const kLastItem = "Sintassi non corretta o non valida";
     std::string list = Trim(Mid(statement, 7, std::max(0, lastComma - 7)));
+    if (list.empty()) {
+        ReportError(kLastItem);
+        return;
+    }
     while (!list.empty()) {
         if (list[0] == '"') {
             const int close = InStr(list, "\"", 2);
@@ -74,19 +80,40 @@ void Translator::TranslateWrite(int k) {
                 lines.push_back("CALL @@WRT");
             }
             list = text::LTrim(Mid(list, close + 1));
-            if (!list.empty() && list[0] == ',') list = text::LTrim(Mid(list, 2));
+            if (!list.empty() && list[0] == ',') {
+                list = text::LTrim(Mid(list, 2));
+                if (list.empty()) {
+                    ReportError(kLastItem);
+                    return;
+                }
+            }
         } else if (const int comma = InStr(list, ","); comma > 0) {
             load(Trim(Mid(list, 1, comma - 1)), "Sintassi o espressione non valida");
             lines.push_back("CALL @@WRT");
             list = text::LTrim(Mid(list, comma + 1));
+            if (list.empty()) {
+                ReportError(kLastItem);
+                return;
+            }
         } else {
-            load(list, "Sintassi non corretta o non valida");
+            load(list, kLastItem);
             lines.push_back("CALL @@WRT");
             list.clear();
         }
         if (static_cast<int>(lines.size()) > kMaxWriteLines) {
             ReportError("Troppi dati nell'istruzione WRITE: al massimo " +
                         text::Str((kMaxWriteLines - 2) / 2) + " byte per istruzione");
+            return;
+        }
+    }
+
+    // The chip's data EEPROM has 64 bytes: from a constant address every
+    // byte must land inside 0-63 (a variable address is the program's own).
+    const long bytes = std::count(lines.begin(), lines.end(), "CALL @@WRT");
+    if (!S.Flag_Error && IsNumber(address)) {
+        const auto first = WholeValue(address);
+        if (first && (*first < 0 || *first + std::max(bytes, 1L) - 1 > kEepromLast)) {
+            ReportError(kEepromRange);
             return;
         }
     }

@@ -35,12 +35,12 @@ const std::vector<TopicText>& GeneralTopics() {
              "",
              "Dopo la traduzione le statistiche mostrano la lunghezza del programma in word: la "
              "memoria di programma del PIC16F84A contiene 1024 word, e un programma più lungo non "
-             "entra nel micro, anche se la sua traduzione viene scritta lo stesso.",
+             "può essere caricato nel micro, anche se il listato viene generato comunque.",
              "",
              "Il listato assembly non imposta la parola di configurazione (configuration word): "
-             "l'oscillatore e il watchdog si scelgono nel programma che scrive il micro. Se il "
+             "l'oscillatore e il watchdog si scelgono nel software che programma il micro. Se il "
              "watchdog resta attivo, il micro riparte da capo ogni volta che il watchdog scade "
-             "(circa 18 ms senza prescaler, fino a 2.3 s con il prescaler), e dopo uno STOP il "
+             "(circa 18 ms senza prescaler, fino a 2,3 s con il prescaler), e dopo uno STOP il "
              "micro riprende allo scadere del watchdog.",
          }},
         {"ShowTopicArithmetic",
@@ -65,6 +65,11 @@ const std::vector<TopicText>& GeneralTopics() {
              " a) Notazione decimale consueta. Esempio X = 28",
              " b) Notazione binaria. Esempio: X = B'011101'",
              " c) Notazione esadecimale. Esempio X = 0x4A  ",
+             "    0x è riconosciuto solo dopo uno spazio o uno dei caratteri + - * / ( ) [ ]:",
+             "    X=0x4A, IF X>0x3A THEN e Write 0x12,0x05 sono rifiutati; per X=0x4A il",
+             "    traduttore segnala:",
+             "Variabile o Espressione algebrica non definita",
+             "    Si scrive invece X = 0x4A, IF X > 0x3A THEN, Write 0x12, 0x05.",
              "",
              "*** ATTENZIONE ***",
              " - Il programma crea variabili dinamiche il cui nome",
@@ -76,6 +81,11 @@ const std::vector<TopicText>& GeneralTopics() {
              "   sul tasto 'BAS' o 'ASM'.",
              " - Le variabili BYTE sono a 8 bit senza segno (0/255); le costanti",
              "   numeriche negative sono in complemento a due.",
+             "   Il traduttore controlla che una costante stia in 8 bit solo in",
+             "   un'assegnazione semplice (X = 300 è rifiutata, e così un numero minore",
+             "   di -256; X = -129 dà 0x7F), nei dati di WRITE, in WAIT e in SET INIT",
+             "   TIMER TO. Altrove (somme, operazioni logiche, confronti, CASE, OUTPUT,",
+             "   DATA) usa senza avvisare il byte basso: X = Y + 300 somma 44.",
              "   Solo il confronto con la costante 0 legge il byte con segno (bit 7 a 1",
              "   vuol dire negativo): con X = 200, IF X>0 è falso e IF X<0 è vero.",
              "   Per sapere se X è diverso da zero si scrive IF X<>0 oppure IF X>=1.",
@@ -91,10 +101,12 @@ const std::vector<TopicText>& GeneralTopics() {
              "",
              "Per applicazioni che non richiedono una grande precisione",
              "nei tempi, al posto del quarzo XTAL si può usare una rete RC:",
-             "una resistenza maggiore di 5 KOhm collega il pin OSC1 ai +5 Volt",
+             "una resistenza maggiore di 5 kΩ collega il pin OSC1 ai +5 V",
              "dell'alimentazione e un condensatore maggiore di 20 pF collega",
-             "il pin OSC1 a massa GND. Sul pin OSC2 è allora presente un",
-             "segnale di frequenza 1/RC.",
+             "il pin OSC1 a massa GND. La frequenza dell'oscillatore dipende da",
+             "R e C, ma anche dalla tensione di alimentazione e dalla temperatura.",
+             "Sul pin OSC2/CLKOUT è presente un segnale di frequenza pari a un",
+             "quarto di quella dell'oscillatore.",
              "",
          }},
     };

@@ -29,7 +29,7 @@ void AddLinesShownWhole(std::string_view text, std::vector<std::string>& lines) 
 
 }  // namespace
 
-ViewerLayout ComputeViewerLayout(double listWidth, double textWidth) {
+ViewerLayout ComputeViewerLayout(double listWidth, double textWidth, double roomWidth) {
     ViewerLayout layout;
     layout.label = kLabel;
     layout.list = kList;
@@ -38,11 +38,16 @@ ViewerLayout ComputeViewerLayout(double listWidth, double textWidth) {
 
     layout.text = kText;
     layout.text.left += listGrowth;
-    layout.text.width = std::max(kText.width, textWidth);
+    layout.textLinesWidth = std::max(kText.width, textWidth);
+    layout.text.width = layout.textLinesWidth;
+    const double wanted = kWindowWidth + listGrowth + layout.text.width - kText.width;
+    if (wanted > roomWidth) {
+        layout.text.width = std::max(kPicture.width, layout.text.width - (wanted - roomWidth));
+    }
     const double growth = listGrowth + layout.text.width - kText.width;
 
     layout.picture = kPicture;
-    layout.picture.left += growth;
+    layout.picture.left = std::max(layout.text.left, kPicture.left + growth);
     layout.frameLeft = kFrameLeft;
     layout.frameTop = kFrameTop;
     layout.frameRight = kFrameRight + growth;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 
 #include "platform.h"
@@ -59,18 +60,55 @@ void MarkDeleted(BackupRecord& record) {
 // The index as read: its bytes and its records, a trailing fragment read as
 // one more record with its missing bytes as "?" (so its number field is
 // always damaged). A missing index (or a link that leads nowhere) holds no
-// record.
+// record. `damaged` marks each live record that names no backup of its own
+// (see DamagedRecords).
 struct Index {
     QByteArray bytes;
     QList<BackupRecord> records;
+    QList<bool> damaged;
 
-    bool Damaged() const {
-        if (bytes.size() % kBackupRecordSize != 0) return true;
-        return std::any_of(records.begin(), records.end(), [](const BackupRecord& record) {
-            return !record.IsDeleted() && record.IsDamaged();
-        });
-    }
+    bool Damaged() const { return bytes.size() % kBackupRecordSize != 0 || damaged.contains(true); }
 };
+
+// The time as the archive writes it: two digits, ":", two digits.
+bool TimeAsWritten(const QString& time) {
+    auto digit = [&](int k) { return time[k] >= u'0' && time[k] <= u'9'; };
+    return time.size() == kBackupTimeWidth && digit(0) && digit(1) && time[2] == u':' && digit(3) &&
+           digit(4);
+}
+
+// A live record names no backup when its number field is damaged, or when
+// another record holds the same number: the archive never writes a number
+// twice, so one of them was changed, and which one is not known.
+//
+// In an index that is not a whole number of records, bytes went missing or
+// were added, and every record after that place is read shifted, its time
+// out of place. The record before the first one so shifted may hold the
+// place itself, with a number changed by it ("1" grown into "10"): from
+// there on no record names a backup. When none is shifted, only the cut
+// last record is damaged.
+QList<bool> DamagedRecords(const QList<BackupRecord>& records, bool wholeRecords) {
+    QHash<int, int> holders;
+    for (const BackupRecord& record : records) {
+        if (record.Number() > 0) ++holders[record.Number()];
+    }
+    qsizetype shiftedFrom = records.size();
+    if (!wholeRecords) {
+        for (qsizetype k = 0; k < records.size(); ++k) {
+            if (!TimeAsWritten(records[k].BackupTime)) {
+                shiftedFrom = std::max<qsizetype>(0, k - 1);
+                break;
+            }
+        }
+    }
+    QList<bool> damaged;
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        const BackupRecord& record = records[k];
+        damaged << (!record.IsDeleted() &&
+                    (record.IsDamaged() || k >= shiftedFrom || holders.value(record.Number()) > 1));
+    }
+    return damaged;
+}
 
 bool ReadIndex(const QString& folder, Index* index, QString* error) {
     *index = Index();
@@ -85,6 +123,7 @@ bool ReadIndex(const QString& folder, Index* index, QString* error) {
         }
         index->records.append(DecodeBackupRecord(record));
     }
+    index->damaged = DamagedRecords(index->records, bytes.size() % kBackupRecordSize == 0);
     return true;
 }
 
@@ -103,8 +142,9 @@ bool KeepIndexAside(const QString& folder, const QByteArray& bytes, QString* kep
     }
 }
 
-// Replaces the index with `records`, or removes it when `records` is null.
-// A damaged index is kept aside first, and its damaged records are written
+// Replaces the index with `records` (the old index's records in their
+// places, then any new ones), or removes it when `records` is null. A
+// damaged index is kept aside first, and its damaged records are written
 // marked deleted. When the replacement fails, the copy aside is taken back
 // (the index is as it was) and *keptAside is "".
 bool ReplaceIndex(const QString& folder, const Index& old, const QList<BackupRecord>* records,
@@ -115,8 +155,9 @@ bool ReplaceIndex(const QString& folder, const Index& old, const QList<BackupRec
     if (records) {
         QByteArray bytes;
         bytes.reserve(records->size() * kBackupRecordSize);
-        for (BackupRecord record : *records) {
-            if (record.IsDamaged()) MarkDeleted(record);
+        for (qsizetype k = 0; k < records->size(); ++k) {
+            BackupRecord record = (*records)[k];
+            if (old.damaged.value(k)) MarkDeleted(record);
             bytes += EncodeBackupRecord(record);
         }
         done = WriteFileAtomically(BackupIndexPath(folder), bytes, error);
@@ -237,7 +278,9 @@ BackupListing LoadBackupList(const QString& folder) {
     const QList<BackupRecord>& records = index.records;
     for (qsizetype k = records.size() - 1; k >= 0; --k) {
         listing.lastNumber = std::max(listing.lastNumber, records[k].Number());
-        if (!records[k].IsDeleted()) listing.lines << BackupListLine(records[k]);
+        if (records[k].IsDeleted()) continue;
+        listing.lines << BackupListLine(records[k]);
+        listing.numbers << (index.damaged[k] ? 0 : records[k].Number());
     }
     // A damaged index waits for a write, which keeps it aside first.
     if (!records.isEmpty() && listing.lines.isEmpty() && !index.Damaged()) {
@@ -283,9 +326,13 @@ BackupResult DeleteBackup(const QString& folder, int number,
     QString error;
     if (!ReadIndex(folder, &index, &error)) return Failure(BackupStatus::IndexUnreadable, error);
     QList<BackupRecord> records = index.records;
-    for (BackupRecord& record : records) {
-        // A damaged record's number is 0, never a backup's.
-        if (record.IsDeleted() || record.Number() != number || !confirm(record)) continue;
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        BackupRecord& record = records[k];
+        // A damaged record names no backup, not even the one its number says.
+        if (record.IsDeleted() || index.damaged[k] || record.Number() != number ||
+            !confirm(record)) {
+            continue;
+        }
         MarkDeleted(record);
         BackupResult result;
         if (!ReplaceIndex(folder, index, &records, &result.keptAside, &error)) {
@@ -310,11 +357,12 @@ BackupResult DeleteAllBackups(const QString& folder, const std::function<bool()>
     if (records.isEmpty() || !confirm()) return Outcome(BackupStatus::NothingDone);
 
     QStringList errors;
-    for (BackupRecord& record : records) {
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        BackupRecord& record = records[k];
         if (record.IsDeleted()) continue;
         // Which copy a damaged record had is not known: none is deleted for
         // it; the index kept aside still lists it.
-        if (record.IsDamaged()) {
+        if (index.damaged[k]) {
             MarkDeleted(record);
             continue;
         }

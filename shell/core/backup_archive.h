@@ -9,7 +9,8 @@
 // none of them asks or shows anything.
 //
 // A damaged index (a length that is not a whole number of records, or a
-// live record whose number field holds no backup number) is copied aside,
+// live record whose number field holds no backup number, or a number that
+// another record holds too) is copied aside,
 // byte for byte, into a new file beside it before any operation replaces or
 // removes it. The index written then keeps every record in its place with
 // the damaged ones marked deleted: they name no copy, so none is ever
@@ -105,11 +106,17 @@ struct BackupResult {
 // record, deleted ones included. Opening the folder's archive creates an
 // empty index when it has none; an index whose records are all deleted is
 // removed, unless it is damaged. A trailing fragment of a damaged index is
-// read as one more record, a damaged one.
+// read as one more record, a damaged one, and so is every record from the
+// one before the first that is read out of place (its time not as the
+// archive writes it): the bytes that went missing or were added may lie
+// there.
 struct BackupListing {
     bool ok = true;
     QString error;
     QStringList lines;
+    // The backup each line names: its number, or 0 for a damaged record,
+    // which is neither deleted nor restored.
+    QList<int> numbers;
     int lastNumber = 0;
 };
 BackupListing LoadBackupList(const QString& folder);
@@ -126,7 +133,8 @@ bool OpenBackupIndex(const QString& folder, QString* error);
 BackupResult AppendBackup(const QString& folder, int lastNumber, const QDateTime& when,
                           const QString& note, const QString& basicText);
 
-// Marks deleted the first live record with `number` that `confirm` accepts:
+// Marks deleted the first live record with `number` that `confirm` accepts
+// (a damaged record is never offered):
 // the marked index is written first, then the copy removed. A failed write
 // removes nothing; a copy that cannot be removed is reported (Failed) with
 // the record marked.

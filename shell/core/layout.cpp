@@ -80,4 +80,27 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
     return r;
 }
 
+QSize RoomOnScreen(const QRect& available, const QSize& frame) {
+    return QSize(std::max(0, available.width() - frame.width()),
+                 std::max(0, available.height() - frame.height()));
+}
+
+QSize ScrollingWindowSize(const QSize& whole, const QSize& room, int scrollBar) {
+    QSize size = whole.boundedTo(room);
+    if (size.width() < whole.width())
+        size.setHeight(std::min(room.height(), size.height() + scrollBar));
+    if (size.height() < whole.height())
+        size.setWidth(std::min(room.width(), size.width() + scrollBar));
+    return size;
+}
+
+QPoint PlaceOnScreen(const QSize& frameSize, const QRect& available) {
+    auto side = [](int start, int room, int size) {
+        const int centred = start + (room - size) / 2;
+        return std::max(start, std::min(centred, start + room - size));
+    };
+    return QPoint(side(available.left(), available.width(), frameSize.width()),
+                  side(available.top(), available.height(), frameSize.height()));
+}
+
 }  // namespace tavolux::shell

@@ -53,4 +53,20 @@ QRect TwipsToPixels(double left, double top, double width, double height);
 // The window is 0.9 of the screen each way, held to 32767 twips.
 LayoutResult ComputeLayout(const LayoutInput& in);
 
+// ---- Windows on the screen (pixels) ------------------------------------------
+
+// The largest inside a window may have on a screen whose free area is
+// `available`, when the window system's frame adds `frame` to its size.
+QSize RoomOnScreen(const QRect& available, const QSize& frame);
+
+// The size of a window whose content scrolls: the content's `whole` size
+// as far as `room` allows; a side cut short shows a scroll bar, `scrollBar`
+// pixels across, which the other side makes room for where it can.
+QSize ScrollingWindowSize(const QSize& whole, const QSize& room, int scrollBar);
+
+// Where the frame of a window of `frameSize` goes: centred on `available`,
+// moved back inside it where it sticks out; a frame larger than the area
+// keeps its top-left corner, with the title and the controls there, on it.
+QPoint PlaceOnScreen(const QSize& frameSize, const QRect& available);
+
 }  // namespace tavolux::shell

@@ -39,22 +39,11 @@ QString ReadFolder(const QString& line) {
     return line;
 }
 
-// The first `count` lines, each decoded on its own, so one line that is not
-// UTF-8 is read as Windows-1252 without spoiling the others; missing lines
-// are empty. Nothing past the last line needed is looked at.
+// The first `count` lines, each decoded on its own (see DecodeText), so one
+// line that is not UTF-8 is read as Windows-1252 without spoiling the
+// others; missing lines are empty.
 QStringList FirstLines(const QByteArray& bytes, int count) {
-    QStringList lines;
-    qsizetype start = 0;
-    while (lines.size() < count && start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        lines << DecodeText(bytes.mid(start, end - start));
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() &&
-            bytes[end + 1] == '\n') {
-            ++end;
-        }
-        start = end + 1;
-    }
+    QStringList lines = SplitLines(DecodeText(bytes)).mid(0, count);
     while (lines.size() < count) lines << QString();
     return lines;
 }
@@ -117,7 +106,7 @@ SettingsValues ParseSettingsFile(const QByteArray& bytes) {
 
 QByteArray ReadSettingsBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    if (!OpenForReading(file, nullptr)) return QByteArray();
     QByteArray bytes = file.read(kSettingsReadLimit + 1);
     if (file.error() != QFileDevice::NoError) return QByteArray();
     if (bytes.size() > kSettingsReadLimit) {

@@ -47,7 +47,7 @@ inline constexpr int kMaxColor = 0xFFFFFF;
 QByteArray FormatSettingsFile(const SettingsValues& values);
 
 // Reads the thirteen lines (CR LF, LF or CR end a line; each line is UTF-8
-// when it is valid UTF-8, otherwise Windows-1252). A missing line, or one
+// when it is valid UTF-8, otherwise Windows-1252, as DecodeText reads them). A missing line, or one
 // that does not read as its kind, is left for the repairs to give its
 // design value: a colour without digits reads as out of range, a size or
 // bold flag without a number as 0, and a backup folder holding control
@@ -56,7 +56,8 @@ QByteArray FormatSettingsFile(const SettingsValues& values);
 SettingsValues ParseSettingsFile(const QByteArray& bytes);
 
 // The settings file's first bytes, enough for any thirteen real lines; a
-// line cut by the limit is left out. Empty when the file cannot be read.
+// line cut by the limit is left out. Empty when the file cannot be read, or
+// is no plain file (a FIFO or a device is never opened).
 inline constexpr qsizetype kSettingsReadLimit = 1 << 20;
 QByteArray ReadSettingsBytes(const QString& path);
 

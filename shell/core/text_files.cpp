@@ -1,9 +1,18 @@
 #include "text_files.h"
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <cerrno>
+#include <utility>
 
 namespace tavolux::shell {
 
@@ -16,16 +25,89 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-}  // namespace
-
-QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+// The platform's text for a step that failed; where it has none ("Unknown
+// error", as after a write that stopped part-way), the system's own text
+// for the call that failed.
+QString ErrorText(const QFileDevice& file, int systemError) {
+    const QString text = file.errorString();
+    if (systemError == 0 || (!text.isEmpty() && text != QLatin1String("Unknown error"))) {
         return text;
     }
-    return DecodeWindows1252(bytes);
+    return qt_error_string(systemError);
+}
+
+const QString kNotAPlainFile = QStringLiteral("non è un file ordinario");
+
+// A name held by a FIFO, a device or a socket: reading it could wait for
+// ever or never end, and it is no file of ours to replace. A folder is left
+// to the call itself, which says so in its own words.
+bool NeitherFileNorFolder(const QString& path) {
+    QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+}  // namespace
+
+bool OpenForReading(QFile& file, QString* error) {
+    if (NeitherFileNorFolder(file.fileName())) {
+        if (error) *error = kNotAPlainFile;
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // Opened without waiting, and looked at once open, in case the name was
+    // given to something else in between.
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (error) *error = qt_error_string(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int failure = S_ISDIR(status.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        if (error) *error = failure != 0 ? qt_error_string(failure) : kNotAPlainFile;
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+#else
+    errno = 0;
+    if (file.open(QIODevice::ReadOnly)) return true;
+    if (error) *error = ErrorText(file, errno);
+    return false;
+#endif
+}
+
+QString DecodeText(const QByteArray& bytes) {
+    for (auto [mark, encoding] : {std::pair{"\xFF\xFE", QStringDecoder::Utf16LE},
+                                  std::pair{"\xFE\xFF", QStringDecoder::Utf16BE}}) {
+        if (bytes.startsWith(mark)) {
+            QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
+            return utf16.decode(QByteArrayView(bytes).sliced(2));
+        }
+    }
+    // CR and LF are single bytes in UTF-8 and in Windows-1252 alike, and no
+    // UTF-8 sequence holds them, so each line can be decoded on its own.
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF")) rest = rest.sliced(3);
+    QString text;
+    text.reserve(rest.size());
+    while (!rest.isEmpty()) {
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n') ++end;
+        if (end < rest.size()) ++end;  // the line end goes with its line
+        const QByteArrayView line = rest.first(end);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? DecodeWindows1252(line.toByteArray()) : decoded;
+        rest = rest.sliced(end);
+    }
+    return text;
 }
 
 QString DecodeWindows1252(const QByteArray& bytes) {
@@ -63,13 +145,11 @@ QByteArray EncodeWindows1252(const QString& text) {
 
 bool ReadWholeFile(const QString& path, QByteArray* contents, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+    if (!OpenForReading(file, error)) return false;
+    errno = 0;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         return false;
     }
     *contents = bytes;
@@ -84,24 +164,31 @@ bool ReadTextFile(const QString& path, QString* text, QString* error) {
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& contents, QString* error) {
+    if (NeitherFileNorFolder(path)) {
+        if (error) *error = kNotAPlainFile;
+        return false;
+    }
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         return false;
     }
     // commit() alone is not enough: a text small enough to sit in the
     // device's buffer is first written by commit()'s own flush, and a failure
     // there can still be reported as success, renaming a short file over the
     // old one. So every byte is pushed out and counted before the commit.
+    errno = 0;
     const bool written = file.write(contents) == contents.size() && file.flush() &&
                          file.error() == QFileDevice::NoError && file.size() == contents.size();
     if (!written) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         file.cancelWriting();
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
-        if (error) *error = file.errorString();
+        if (error) *error = ErrorText(file, errno);
         return false;
     }
     return true;

@@ -157,11 +157,12 @@ TEST(HelpList, FixedTopicsAreExact) {
         "  Windows: C:\\Users\\<utente>\\AppData\\Roaming\\Tavolux, altrimenti la\r\n"
         "           cartella dell'utente, altrimenti la cartella corrente\r\n"
         "\r\n"
-        "Il programma usa la prima di queste cartelle in cui si può scrivere.\r\n"
+        "Il programma usa la prima di queste cartelle in cui si può scrivere,\r\n"
+        "escluse quelle in cui può scrivere ogni utente (come /tmp su Linux).\r\n"
         "\r\n"
         "Quando non c'è un file corrente, la finestra dei file si apre nella prima\r\n"
-        "cartella \"Tavolux Programmi\" che contiene dei file, cercata nella cartella\r\n"
-        "home e poi alla radice di ogni unità (su Linux \"/\" e i volumi montati,\r\n"
+        "cartella \"Tavolux Programmi\" che contiene dei file, cercandola prima nella\r\n"
+        "cartella home e poi nella radice di ogni unità (su Linux \"/\" e i volumi montati,\r\n"
         "su Windows C:\\, D:\\, ...); altrimenti nella cartella corrente.\r\n"
         "\r\n"
         "I parametri di sessione sono salvati nel file:\r\n";
@@ -211,7 +212,8 @@ TEST(HelpList, QuotedLinesKeepTheirBlanks) {
          {"", "Sono accettate le seguenti notazioni numeriche: ",
           " a) Notazione decimale consueta. Esempio X = 28",
           " b) Notazione binaria. Esempio: X = B'011101'",
-          " c) Notazione esadecimale. Esempio X = 0x4A  ", "", "*** ATTENZIONE ***"}},
+          " c) Notazione esadecimale. Esempio X = 0x4A  "}},
+        {"ShowTopicArithmetic", {"", "*** ATTENZIONE ***"}},
         {"ShowTopicArithmetic", {"X = NOT( ( Y AND Z ) OR ( Z AND K ) )"}},
         {"ShowTopicOscRC", {"", "Per applicazioni che non richiedono una grande precisione"}},
     };
@@ -224,7 +226,7 @@ TEST(HelpList, QuotedLinesKeepTheirBlanks) {
     ASSERT_FALSE(arithmetic.empty());
     EXPECT_EQ(arithmetic.back(), " ");
     std::vector<std::string> rc = TopicLines("ShowTopicOscRC", StartContext());
-    ASSERT_EQ(rc.size(), 8u);  // empty, heading, five lines, empty
+    ASSERT_EQ(rc.size(), 10u);  // empty, heading, seven lines, empty
     EXPECT_EQ(rc.front(), "");
     EXPECT_EQ(rc.back(), "");
     EXPECT_EQ(TopicLines("ShowTopicThanks", StartContext()).size(), 2u);

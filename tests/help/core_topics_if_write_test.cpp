@@ -40,7 +40,7 @@ const std::vector<QuotedTopic>& Quotes() {
              {"IF GetData(3) Then..."},
              {"IF X<>0 Then..."},
              {"IF X>=1 Then..."},
-             {"Attenzione: non sono ammessi livelli di parentesi nell'espressione dell'IF."},
+             {"IF ((X AND Y) OR Z) = 76 THEN R=1"},
          }},
         {"ShowTopicInput",
          false,
@@ -75,8 +75,10 @@ const std::vector<QuotedTopic>& Quotes() {
              {"x = Read( y )"},
              {"..."},
              {"IF Read(x)>y THEN"},
-             {"Attenzione: sulla validità dell' <indirizzo> non è eseguito alcun controllo, deve "
-              "essere un indice intero tra 0 e 63."},
+             {"Attenzione: l'<indirizzo> deve essere un indice intero tra 0 e 63. Un indirizzo "
+              "scritto come numero fuori da questo intervallo è rifiutato con il messaggio:"},
+             {"Indirizzo della memoria EEPROM fuori dall'intervallo 0-63"},
+             {"Un indirizzo dato da una variabile non è controllato."},
              {"VEDERE: WRITE"},
          }},
         {"ShowTopicReconfig",
@@ -246,8 +248,11 @@ const std::vector<QuotedTopic>& Quotes() {
              {"Write XDato , YIndirizzo   "},
              {" , Indirizzo ", kWithin},
              {"Write  12 ,  0x4A , B'011011'  , Y_Ind "},
-             {"Attenzione: sulla validità dell' <indirizzo> non è eseguito alcun controllo, deve "
-              "essere un numero tra 0 e 63."},
+             {"Attenzione: l'<indirizzo> deve essere un numero tra 0 e 63, e così gli indirizzi "
+              "dei dati che lo seguono. Un indirizzo scritto come numero che porta i dati fuori "
+              "da questo intervallo è rifiutato con il messaggio:"},
+             {"Indirizzo della memoria EEPROM fuori dall'intervallo 0-63"},
+             {"Un indirizzo dato da una variabile non è controllato."},
              {"VEDERE: READ"},
          }},
     };
@@ -292,11 +297,14 @@ TEST(TopicsIfToWrite, WaitGivesTheDelayOfBothShortForms) {
 }
 
 TEST(TopicsIfToWrite, ExampleLinesTranslate) {
+    constexpr std::string_view kEepromRange =
+        "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63";
     ExpectExamplesTranslate({
         {"ShowTopicIf",
          {"Data 10, 20, 30, 40, 150",
           "Dim x as Byte",
           "Dim y as Byte",
+          "Dim Z, R as Byte",
           "> IF x=3 Then y=9",
           "> IF x=3 Then",
           "y = 1",
@@ -340,7 +348,10 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
           "> IF X>=1 Then",
           "y = 14",
           "End If",
+          "> IF ((X AND Y) OR Z) = 76 THEN R=1",
           "END"}},
+        // A comparison inside parentheses.
+        {"ShowTopicIf", {"Dim X as Byte", "~ IF (X>3) THEN", "X = 1", "End If", "END"}, {}, true},
         {"ShowTopicInput",
          {"Dim X as Byte", "Dim Y as Byte", "> X = Input( Line B3 )", "> Y = Input( port A )",
           "> IF Input(A3) = 1 Then ", "X = 1", "End If", "> IF Input(Line A3) Then ", "X = 2",
@@ -351,6 +362,8 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
         {"ShowTopicRead",
          {"Dim x as Byte", "Dim y as Byte", "> x = Read( 21 )", "> y=5", "> x = Read( y )",
           "> IF Read(x)>y THEN", "y = 1", "End If", "END"}},
+        {"ShowTopicRead", {"Dim x as Byte", "x = Read( 64 )", "END"}, kEepromRange},
+        {"ShowTopicRead", {"Dim x, y as Byte", "y = 64", "x = Read( y )", "END"}},
         {"ShowTopicReconfig",
          {"> Reconfig A3 As Input", "> Reconfig B  As Output", "> Reconfig A,B1,B7 as Input",
           "END"}},
@@ -360,11 +373,16 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
         {"ShowTopicRotate",
          {"Dim X as Byte", "> Rotate Right X", "> Rotate Right X , 3", "> Rotate Left X",
           "> Rotate Left X , 3", "END"}},
-        {"ShowTopicSelectCase",
-         {"Dim X as Byte", "Dim Y as Byte", "Dim Z as Byte", "> Select Case X",
-          "> Case 1       : Y=1", ">                Z=5", "> Case 2       : Y=2",
-          ">                Z=15", "> Case Is > 3  : Y=3", "> Case 9 To 20 : Y=4",
-          "> Case Else    : Y=5", ">                Z=6", "> End select", "END"}},
+        {"ShowTopicSelectCase", {"Dim X as Byte",        "Dim Y as Byte",
+                                 "Dim Z as Byte",        "> Select Case X",
+                                 "> Case 1       : Y=1", ">                Z=5",
+                                 "> Case 2       : Y=2", ">                Z=15",
+                                 "> Case Is > 3  : Y=3", "> Case 9 To 20 : Y=4",
+                                 "> Case Else    : Y=5", ">                Z=6",
+                                 "> End select",         "Select Case X",
+                                 "~ Case Is >= 1",       "Y = 1",
+                                 "~ Case 9 To 20",       "Y = 4",
+                                 "End Select",           "END"}},
         {"ShowTopicSet", {"> Set Line B4", "> Set A2", "> Set Port B", "END"}},
         {"ShowTopicSetCarry", {"> Set Flag Carry", "> Set Carry", "END"}},
         {"ShowTopicShift",
@@ -381,9 +399,9 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
         {"ShowTopicWait",
          {"Dim X as Byte", "Dim Y as Byte",
           "> Wait          'Viene eseguita una sola istruzione NOP",
-          "> Wait 127      'Viene eseguito un ciclo di 127 istruzioni NOP",
+          "> Wait 127      'Viene eseguito un ciclo di attesa di (4*127+1)*Tcpu",
           "> Wait 5,90     'Viene eseguito un ciclo di 5 volte Wait 90",
-          "> Wait X,Y      'Viene eseguita X Volte l'istruzione 'Wait Y'",
+          "> Wait X,Y      'Viene eseguita X Volte l'istruzione 'Wait Y'", "~ Wait X",
           "> Wait 255      'Max ritardo di  1 msec con quarzo da 4 MHz",
           "> Wait 255,255  'Max ritardo di 261 msec con quarzo da 4 MHz", "END"}},
         {"ShowTopicWrite",
@@ -392,6 +410,8 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
           "> Write 41 , 0x4A , 62 ", "> Write X , 34 , 39  ", "> Write 12 , Y  ",
           "> Write XDato , YIndirizzo   ", "> Write \"Ciao\" , Indirizzo ",
           "> Write  12 ,  0x4A , B'011011'  , Y_Ind ", "END"}},
+        {"ShowTopicWrite", {"Write 12 , 64", "END"}, kEepromRange},
+        {"ShowTopicWrite", {"Write 41 , 0x4A , 63", "END"}, kEepromRange},
     });
 }
 

@@ -69,6 +69,42 @@ TEST(HelpViewerLayout, WiderFontsWidenTheListAndTheTextBox) {
     }
 }
 
+// A screen without the room for the widened window holds it: the text box
+// gives up what is missing and scrolls over its lines; the list, the
+// heights and the design where it fits stay. The picture keeps its
+// distance from the text box's right edge while the box holds it whole.
+TEST(HelpViewerLayout, AWindowTooWideForTheScreenIsHeldToIt) {
+    struct Case {
+        double list, text, room;
+        double window, textWidth, linesWidth, pictureLeft;
+    };
+    const Case cases[] = {
+        // Liberation Mono at 96 dpi, 1024 pixels less a frame of 4.
+        {3360, 12330, 15300, 15300, 10305, 12330, 7275},
+        {3360, 12330, 17325, 17325, 12330, 12330, 9300},  // just room enough
+        {3360, 12330, 30000, 17325, 12330, 12330, 9300},
+        {0, 0, 15300, 14265, 9495, 9495, 6240},  // the design fits: it stays
+        {0, 0, 14000, 14000, 9230, 9495, 5975},  // the design does not
+        // 800 pixels: the picture stands at the box's left edge; the box is
+        // never narrower than the picture.
+        {3360, 12330, 11940, 11940, 6945, 12330, 4185},
+        {3360, 12330, 6000, 10290, 5295, 12330, 4185},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.list << " " << c.text << " " << c.room);
+        const ViewerLayout l = ComputeViewerLayout(c.list, c.text, c.room);
+        EXPECT_DOUBLE_EQ(l.windowWidth, c.window);
+        EXPECT_DOUBLE_EQ(l.windowHeight, 7440);
+        ExpectRect(l.label, 600, 720, 3255, 735);
+        ExpectRect(l.list, 600, 1680, std::max(3135.0, c.list), 5160);
+        ExpectRect(l.text, 600 + std::max(3135.0, c.list) + 225, 600, c.textWidth, 6255);
+        EXPECT_DOUBLE_EQ(l.textLinesWidth, c.linesWidth);
+        ExpectRect(l.picture, c.pictureLeft, 1200, 5295, 5580);
+        EXPECT_DOUBLE_EQ(l.frameRight, c.window - 345);
+        EXPECT_DOUBLE_EQ(l.frameBottom, 7080);
+    }
+}
+
 // Characters are counted, not bytes: "è" is one.
 TEST(HelpViewerLayout, ALineLongerThanNinetyCharactersIsAParagraph) {
     struct Case {

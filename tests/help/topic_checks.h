@@ -45,11 +45,13 @@ struct BlankedLine {
 // note in parentheses), a line written "~ text" must stand within one (an
 // example inside a sentence). The program, with those lines as written here,
 // must translate without a report; with refusedWith it must be refused with
-// a report holding that text, and the topic must name it on a line.
+// a report holding that text, and the topic must name it on a line; with
+// refused alone, a topic that names no report, it must be refused.
 struct ExampleProgram {
     std::string_view procedure;
     std::vector<std::string_view> program;
     std::string_view refusedWith = {};
+    bool refused = false;
 };
 
 // Each quote after the one before it: a whole-line quote on a later line,
@@ -177,8 +179,10 @@ inline void ExpectExamplesTranslate(const std::vector<ExampleProgram>& table) {
         }
         Translator translator;
         const TranslationResult result = translator.TranslateProgram(basic, "");
-        if (example.refusedWith.empty()) {
+        if (example.refusedWith.empty() && !example.refused) {
             EXPECT_FALSE(result.flagError) << basic << "----\n" << result.asmText;
+        } else if (example.refusedWith.empty()) {
+            EXPECT_TRUE(result.flagError) << basic << "----\n" << result.asmText;
         } else {
             EXPECT_TRUE(result.flagError) << basic << "----\n" << result.asmText;
             EXPECT_NE(result.asmText.find(example.refusedWith), std::string::npos)

@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <functional>
 
@@ -167,6 +167,7 @@ TEST_F(WindowHelpViewer, DesignValues) {
     EXPECT_EQ(shell::BackColor(v->Text1), 0xC0FFC0);
     EXPECT_DOUBLE_EQ(v->Text1->font().pointSizeF(), 12);
     EXPECT_TRUE(v->Text1->font().italic());
+    EXPECT_EQ(v->Text1->lineWrapMode(), QTextEdit::WidgetWidth);  // the screen has the room
     EXPECT_EQ(v->Picture1->geometry(), QRect(416 + growth, 80, 353, 372));
     EXPECT_FALSE(v->Picture1->isVisible());
     EXPECT_EQ(v->Picture1->pixmap().size(), QSize(346, 367));

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 
 #include "form9.h"
@@ -70,6 +71,12 @@ TEST_F(WindowWait, AfterLoadingWithTheDesignValues) {
     EXPECT_EQ(f.VScroll1->maximum(), 255);
     EXPECT_FALSE(f.Check1->isChecked());
     EXPECT_TRUE(f.Check2->isChecked());
+    // A screen with the room shows every panel whole: nothing scrolls.
+    QCoreApplication::processEvents();
+    auto* panels = f.findChild<QScrollArea*>("Panels");
+    ASSERT_NE(panels, nullptr);
+    EXPECT_EQ(panels->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(panels->verticalScrollBar()->maximum(), 0);
 
     // A second "WAIT (Utility)" shows the same window as it is.
     f.Text7->setText("6");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "layout.h"
 
 namespace tavolux::shell {
@@ -98,6 +100,44 @@ TEST(ShellLayout, TwipsAndPixels) {
     EXPECT_EQ(TwipsToPixels(1095), 73);
     EXPECT_EQ(TwipsToPixels(405), 27);
     EXPECT_EQ(PixelsToTwips(800), 12000);
+}
+
+// A window opens centred on the screen's free area, and wholly on it where
+// it fits; one too large keeps its top-left corner on the screen.
+TEST(ShellLayout, WindowsOpenOnTheScreen) {
+    const QRect projector(0, 0, 1024, 768), belowAPanel(0, 32, 1024, 736);
+    struct Case {
+        QRect available;
+        QSize frame;
+        QPoint at;
+    };
+    const Case cases[] = {
+        {projector, {956, 530}, {34, 119}},
+        {projector, {1024, 768}, {0, 0}},
+        {projector, {1159, 530}, {0, 119}},  // wider than the screen
+        {belowAPanel, {956, 530}, {34, 135}},
+        {belowAPanel, {400, 900}, {312, 32}},                   // higher than the free area
+        {QRect(1024, 0, 1920, 1080), {956, 530}, {1506, 275}},  // a second screen
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PlaceOnScreen(c.frame, c.available), c.at)
+            << c.frame.width() << "x" << c.frame.height();
+    }
+    EXPECT_EQ(RoomOnScreen(projector, QSize(4, 4)), QSize(1020, 764));
+    EXPECT_EQ(RoomOnScreen(belowAPanel, QSize(10, 38)), QSize(1014, 698));
+    EXPECT_EQ(RoomOnScreen(QRect(0, 0, 2, 2), QSize(10, 38)), QSize(0, 0));
+
+    // A window whose content scrolls: held to the room, a scroll bar (16)
+    // taken from the other side where it can.
+    const std::tuple<QSize, QSize, QSize> sizes[] = {
+        {{1183, 432}, {1920, 1200}, {1183, 432}}, {{1183, 432}, {1020, 764}, {1020, 448}},
+        {{600, 900}, {1020, 764}, {616, 764}},    {{1183, 900}, {1020, 764}, {1020, 764}},
+        {{1183, 760}, {1020, 764}, {1020, 764}},
+    };
+    for (const auto& [whole, room, size] : sizes) {
+        EXPECT_EQ(ScrollingWindowSize(whole, room, 16), size)
+            << whole.width() << "x" << whole.height();
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "file_names.h"
 #include "form_select_file.h"
 #include "modal.h"
 #include "my_msg_box.h"
@@ -134,14 +135,54 @@ TEST_F(WindowSelectFile, HiddenFileCountsAsExistingAndIsNeverEmptied) {
     EXPECT_EQ(Read(Path(".hidden.bas")), "keep me");
 }
 
-TEST_F(WindowSelectFile, FolderOfThatNameIsNotAFile) {
-    QDir().mkpath(Path("adir"));
-    auto d = Open("Apertura File", Path("adir"));
-    Seams::AnswerNextQuestion(true);
-    d->BTNOK->click();
-    EXPECT_EQ(Globals().CurrentFile, "");
-    EXPECT_EQ(Seams::messages.size(), 1);
-    EXPECT_TRUE(QFileInfo(Path("adir")).isDir());
+// OK on a folder opens it in the dialog, its files listed, and asks
+// nothing; a file chosen there then closes the dialog as usual.
+TEST_F(WindowSelectFile, OkOnAFolderOpensIt) {
+    QDir().mkpath(Path("adir/inner"));
+    Write(Path("adir/a.bas"), "A");
+    for (const QString& typed : {Path("adir"), Path("adir/"), QString("adir")}) {
+        auto d = Open("Salvataggio File", Path("x.bas"));
+        d->FileTesto->setText(typed);
+        d->BTNOK->click();
+        EXPECT_TRUE(Seams::questions.isEmpty()) << typed.toStdString();
+        EXPECT_TRUE(Seams::messages.isEmpty());
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->OpenFolder(), Path("adir"));
+        EXPECT_EQ(d->ShownFolder(), Path("adir"));
+        EXPECT_EQ(d->FileTesto->text(), Path("adir"));
+        EXPECT_EQ(d->Drive1->currentText(), DriveOf(Path("adir"), d->Drives()));
+        ASSERT_EQ(d->File1->count(), 1);
+        EXPECT_EQ(d->File1->item(0)->text(), "a.bas");
+        EXPECT_EQ(d->Dir1->currentItem()->text().trimmed(), "adir");
+        EXPECT_EQ(d->Dir1->item(d->Dir1->count() - 1)->text().trimmed(), "inner");
+        EXPECT_TRUE(QFileInfo(Path("adir")).isDir());
+        QTest::keyClick(d->FileTesto, Qt::Key_End);
+        QTest::keyClicks(d->FileTesto, "/a.bas");
+        QTest::keyClick(d->FileTesto, Qt::Key_Return);
+        EXPECT_EQ(Globals().CurrentFile, Path("adir/a.bas"));
+        EXPECT_FALSE(d->isVisible());
+    }
+}
+
+// Each time the dialog becomes the active window again, it reads the disk
+// again: a file saved meanwhile is listed, one removed is not.
+TEST_F(WindowSelectFile, BecomingActiveReadsTheListsAgain) {
+    Write(Path("old.bas"), "O");
+    auto d = Open("Apertura File", Path("old.bas"));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Write(Path("new.bas"), "N");
+    QFile::remove(Path("old.bas"));
+    QDir().mkpath(Path("fresh"));
+    ASSERT_EQ(d->File1->count(), 1);
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    ASSERT_EQ(d->File1->count(), 1);
+    EXPECT_EQ(d->File1->item(0)->text(), "new.bas");
+    EXPECT_EQ(d->Dir1->item(d->Dir1->count() - 1)->text().trimmed(), "fresh");
+    EXPECT_EQ(d->Drive1->count(), ListDrives().size());
 }
 
 TEST_F(WindowSelectFile, ClickAndEnter) {

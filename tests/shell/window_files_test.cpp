@@ -1,11 +1,23 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTextCursor>
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <thread>
 
 #include "equates.h"
 #include "file_size_limit.h"
+#include "utf16_bytes.h"
 #include "widget_colors.h"
 #include "window_fixture.h"
 
@@ -70,6 +82,44 @@ TEST_F(WindowFiles, OpenReadsLfCrAndWindows1252Files) {
     EXPECT_EQ(f.BasicText(), QString::fromUtf8("A = 1\r\nB = 2\r\nC = \"\xC3\xA8\""));
 }
 
+using testing::Utf16Bytes;
+
+// A file opened and saved with no change shows and keeps the same letters:
+// one stray byte spoils only its own line, and a UTF-16 file loses neither
+// its letters nor its line breaks. "Salva" writes UTF-8, so a UTF-8 file
+// comes back byte for byte, and any other the second time.
+TEST_F(WindowFiles, OpenThenSaveKeepsTheLetters) {
+    const QString text = QString::fromUtf8(
+        "REM perch\xC3\xA9 \xC3\xA8 cos\xC3\xAC\r\nA = \"\xE2\x82\xAC\"\r\nEND\r\n");
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"UTF-8", text.toUtf8(), text},
+        {"a stray byte", "REM perch\xC3\xA9\r\nREM \xE8 qui\r\nEND",
+         QString::fromUtf8("REM perch\xC3\xA9\r\nREM \xC3\xA8 qui\r\nEND")},
+        {"Windows-1252", EncodeWindows1252(text), text},
+        {"UTF-16 LE", Utf16Bytes(text, false), text},
+        {"UTF-16 BE", Utf16Bytes(text, true), text},
+    };
+    for (const Case& c : cases) {
+        Form1& f = Start();
+        Write(Path("prog.bas"), c.bytes);
+        for (int round = 0; round < 2; ++round) {
+            Seams::ChooseNextFile(Path("prog.bas"));
+            f.Command3->click();
+            EXPECT_EQ(f.BasicText(), c.shown) << c.what;
+            Seams::ChooseNextFile(Path("prog.bas"));
+            f.Command2->click();
+            EXPECT_EQ(Read(Path("prog.bas")).toStdString(), c.shown.toUtf8().toStdString())
+                << c.what;
+        }
+        EXPECT_TRUE(Seams::questions.isEmpty()) << c.what;
+    }
+}
+
 TEST_F(WindowFiles, FailedOpenChangesNothing) {
     Form1& f = Start();
     Type("typed");
@@ -111,9 +161,9 @@ TEST_F(WindowFiles, ASaveThatRunsOutOfRoomKeepsTheProgramOnDisk) {
         f.Command2->click();
     }
     ASSERT_EQ(Seams::messages.size(), 1);
-    EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile salvare il file " + Path("prog.bas") +
-                                              "\r\nErrore: "))
-        << Seams::messages[0].toStdString();
+    // Why, in the system's words.
+    EXPECT_EQ(Seams::messages[0], "Impossibile salvare il file " + Path("prog.bas") +
+                                      "\r\nErrore: " + QString::fromLocal8Bit(strerror(EFBIG)));
     EXPECT_EQ(Read(Path("prog.bas")), old);
     EXPECT_EQ(Globals().Flag_TestoModificato, 1);
     EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
@@ -176,8 +226,10 @@ TEST_F(WindowFiles, OpenWithUnsavedChanges) {
         EXPECT_EQ(Seams::questions.value(0),
                   "***ATTENZIONE***\r\nSalvare le modifiche effettuate ?")
             << c.name;
+        EXPECT_EQ(Seams::questionDefaults.value(0), QString::fromUtf8("S\xC3\xAC")) << c.name;
         if (c.answers.size() > 1) {
             EXPECT_EQ(Seams::questions.value(1), kLose) << c.name;
+            EXPECT_EQ(Seams::questionDefaults.value(1), "No") << c.name;
         }
         EXPECT_EQ(Seams::unansweredFileDialogs, 0) << c.name;
         Seams::Reset();
@@ -193,6 +245,7 @@ TEST_F(WindowFiles, ClearAsksBeforeLosingText) {
     Seams::AnswerNextQuestion(false);
     f.Command7->click();
     EXPECT_EQ(Seams::questions, QStringList{kLose});
+    EXPECT_EQ(Seams::questionDefaults, QStringList{"No"});  // a second Enter loses nothing
     EXPECT_EQ(f.BasicText(), "typed");
     EXPECT_EQ(f.AsmText(), "asm");
 
@@ -287,6 +340,11 @@ TEST_F(WindowFiles, EquatesFile) {
         f.Command9->click();
         ASSERT_EQ(Seams::messages.size(), 1);
         EXPECT_TRUE(Seams::messages[0].startsWith("Impossibile aprire il file " + target));
+        if (target == Path("prog.bas")) {
+            EXPECT_EQ(Seams::messages[0],
+                      "Impossibile aprire il file " + target +
+                          QString::fromUtf8("\r\nErrore: il file è il programma BASIC corrente."));
+        }
         EXPECT_EQ(f.AsmText(), equates);
         EXPECT_EQ(Globals().CurrentFile, Path("prog.bas"));
     }
@@ -387,6 +445,96 @@ TEST_F(WindowFiles, ASettingsFileThatCannotBeWrittenIsReportedAtClose) {
     QDir(config).removeRecursively();
 }
 
+// No working folder at all: the application data folder, the home folder
+// and the current folder are all open to everybody, so none is taken (root
+// too passes over them).
+class NoWritableFolder {
+  public:
+    explicit NoWritableFolder(const QString& current) {
+        previous_ = QDir::currentPath();
+        QDir().mkpath(current);
+        QDir::setCurrent(current);
+        for (const QString& folder : DefaultWorkDirCandidates()) {
+            folders_.append({folder, QFile::permissions(folder)});
+            QFile::setPermissions(folder, folders_.last().second | QFile::WriteOther);
+        }
+    }
+    ~NoWritableFolder() {
+        for (const auto& [folder, permissions] : folders_)
+            QFile::setPermissions(folder, permissions);
+        QDir::setCurrent(previous_);
+    }
+
+  private:
+    QString previous_;
+    QList<std::pair<QString, QFileDevice::Permissions>> folders_;
+};
+
+// With no folder to write in, the settings are lost; that is said once,
+// when the pane settings save or else at close.
+TEST_F(WindowFiles, NoFolderForTheSettingsIsSaidOnce) {
+    const QString said = QString::fromUtf8(kNoWorkDirForSettings);
+    for (bool paneSettingsFirst : {false, true}) {
+        Seams::Reset();
+        Start();
+        NoWritableFolder none(Path("current"));
+        ASSERT_EQ(GetConfigFilePath(), "");
+        if (paneSettingsFirst) {
+            Seams::OnNextWindow([](QDialog& d) {
+                auto* reset = d.findChild<QPushButton*>("Command1");
+                ASSERT_NE(reset, nullptr);
+                reset->click();  // writes the settings at once
+            });
+            QTest::mouseClick(form_->Label2, Qt::LeftButton);
+            EXPECT_EQ(Seams::messages, QStringList{said});
+        }
+        EXPECT_TRUE(Close());
+        EXPECT_EQ(Seams::messages, QStringList{said}) << paneSettingsFirst;
+    }
+}
+
+// A FIFO where the settings file should be: start-up does not wait on it,
+// the design values hold, and the close says the file was not written,
+// leaving the FIFO as it was.
+TEST_F(WindowFiles, AFifoInPlaceOfTheSettingsFile) {
+    const QString config = GetConfigFilePath();
+    const QByteArray name = QFile::encodeName(config);
+    ASSERT_EQ(mkfifo(name.constData(), 0600), 0);
+    // Should start-up wait on the FIFO, a writer comes after a while and
+    // ends the wait, so the test fails instead of hanging.
+    std::mutex mutex;
+    std::condition_variable started;
+    bool done = false, rescued = false;
+    std::thread writer([&] {
+        std::unique_lock lock(mutex);
+        if (started.wait_for(lock, std::chrono::seconds(20), [&] { return done; })) return;
+        rescued = true;
+        const int fd = ::open(name.constData(), O_WRONLY);
+        if (fd >= 0) ::close(fd);
+    });
+    Form1& f = Start();
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    started.notify_one();
+    writer.join();
+    EXPECT_FALSE(rescued) << "start-up waited on the FIFO";
+    EXPECT_EQ(BackColor(f.TextBasic), 0xFFFFC0);
+    EXPECT_EQ(ForeColor(f.TextBasic), 0xC00000);
+
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(Seams::messages,
+              QStringList{
+                  QString::fromUtf8("Impossibile salvare le impostazioni in %1\r\nErrore: non è un "
+                                    "file ordinario")
+                      .arg(config)});
+    struct stat status {};
+    ASSERT_EQ(stat(name.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    QFile::remove(config);
+}
+
 TEST_F(WindowFiles, ClosingWithUnsavedText) {
     Form1& f = Start();
     Type("typed");
@@ -412,6 +560,7 @@ TEST_F(WindowFiles, ClosingWithUnsavedText) {
     EXPECT_TRUE(Close());
     EXPECT_TRUE(QFile::exists(GetConfigFilePath()));
     EXPECT_EQ(Seams::questions, (QStringList{kLose, kLose, kLose}));
+    EXPECT_EQ(Seams::questionDefaults, (QStringList{"No", "No", "No"}));
 }
 
 TEST_F(WindowFiles, ClosingSavesUnsavedTextThroughTheDialog) {

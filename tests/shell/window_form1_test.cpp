@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,11 @@ TEST_F(WindowForm1, FirstStartShowsTheDesign) {
     EXPECT_EQ(Globals().MsgTitle, "Tavolux Message");
     EXPECT_EQ(Globals().UpdateNote1, "Aggiornamento del 18 Novembre 2015");
     EXPECT_FALSE(Globals().BackupDir.isEmpty());
+    // The window's icon is the menu entry's picture, at every size made of it.
+    const QList<QSize> iconSizes = f.windowIcon().availableSizes();
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(iconSizes.contains(QSize(size, size))) << size;
+    }
 }
 
 TEST_F(WindowForm1, ButtonsCaptionsAndColours) {
@@ -66,8 +72,17 @@ TEST_F(WindowForm1, ButtonsCaptionsAndColours) {
             EXPECT_EQ(BackColor(button), c.back) << c.name;
         }
     }
-    EXPECT_EQ(f.findChild<QLabel*>("Label2")->text(), "BAS");
-    EXPECT_EQ(f.findChild<QLabel*>("Label1")->text(), "ASM");
+    for (auto [name, caption] : {std::pair{"Label2", "BAS"}, std::pair{"Label1", "ASM"}}) {
+        auto* label = f.findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->text(), caption);
+        // Arial 14.25 regular, not the window's bold Times New Roman.
+        EXPECT_EQ(label->font().family(), "Arial") << name;
+        EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 14.25) << name;
+        EXPECT_FALSE(label->font().bold()) << name;
+        EXPECT_FALSE(QFontInfo(label->font()).bold()) << name;
+    }
+    EXPECT_TRUE(f.font().bold());
     EXPECT_FALSE(f.Command6->icon().isNull());
 }
 

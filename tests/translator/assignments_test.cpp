@@ -100,6 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A multi-byte target gets its first byte only.
         AssignCase{"F = 5", {"MOVLW 0x05", "MOVWF F"}}, AssignCase{"N = 300", {}, kBadConstant},
         AssignCase{"X = 1.5", {}, "Assegnazione floating non valida"},
+        // The first comma of a number is its decimal point.
+        AssignCase{"X = 1,5", {}, "Assegnazione floating non valida"},
+        AssignCase{"X = Y + 1,5", {"MOVLW 0x02", "ADDWF Y , W", "MOVWF X"}},
         AssignCase{"N = .5", {}, "Assegnazione floating non valida"},
         // Not numbers for the number test.
         AssignCase{"F = 0.5", {}, kNoExpression}, AssignCase{"Q = 1", {}, kUndefined}));
@@ -148,7 +151,9 @@ INSTANTIATE_TEST_SUITE_P(
     Functions, Assignment,
     ::testing::Values(
         AssignCase{"X = DIV10(Y)", {"MOVF Y , W", "CALL @@DV10", "MOVWF X"}},
-        AssignCase{"X = DIV10( Y ) + 1", {"MOVF Y , W", "CALL @@DV10", "MOVWF X"}},
+        AssignCase{"X = DIV10( Y )", {"MOVF Y , W", "CALL @@DV10", "MOVWF X"}},
+        // A function form is the whole expression.
+        AssignCase{"X = DIV10( Y ) + 1", {}, kNoExpression},
         AssignCase{"W#D1 = DIV10(Y)", {"MOVF Y , W", "CALL @@DV10", "MOVWF W#D1"}},
         AssignCase{"X = DIV10()", {}, "La funzione Div10() richiede una variabile come argomento"},
         AssignCase{"X = DIV10(5)", {}, "La funzione Div10() richiede una variabile come argomento"},
@@ -166,7 +171,10 @@ INSTANTIATE_TEST_SUITE_P(
         AssignCase{"X = GETDATA()", {}, "La funzione GetData() richiede un argomento numerico"},
         AssignCase{"X = GETDATA(Q)", {}, "Assegnazione GetData() non riconosciuta"},
         AssignCase{"X = READ(0)", {"MOVLW 0", "CALL @@RD", "MOVWF X"}},
-        AssignCase{"X = READ(300)", {"MOVLW 0x2C", "CALL @@RD", "MOVWF X"}},
+        // The data EEPROM has the addresses 0 to 63.
+        AssignCase{"X = READ(63)", {"MOVLW 0x3F", "CALL @@RD", "MOVWF X"}},
+        AssignCase{
+            "X = READ(300)", {}, "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63"},
         AssignCase{"X = READ(Y)", {"MOVF Y , W", "CALL @@RD", "MOVWF X"}},
         AssignCase{"X = READ()", {}, "La funzione Read() richiede un argomento"},
         AssignCase{"X = READ(Q)", {}, "Sintassi non riconosciuta"},

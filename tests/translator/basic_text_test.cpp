@@ -46,12 +46,27 @@ TEST(BasicText, ValReadsTheLeadingNumber) {
         double value;
     };
     const Case cases[] = {
-        {"12", 12},    {" 1 2 ", 12}, {"-5", -5},      {"1.5", 1.5},   {"1,5", 1},
-        {".5", 0.5},   {"-.25", -0.25}, {"5A", 5},     {"&H1F", 31},   {"&hff", 255},
-        {"&H", 0},     {"&HZZ", 0},   {"&O17", 15},    {"1E3", 1000},  {"1E", 1},
-        {"ABC", 0},    {"", 0},       {"+7", 7},       {"3-2", 3},
+        {"12", 12},  {" 1 2 ", 12},   {"-5", -5},   {"1.5", 1.5},  {"1,5", 1},
+        {".5", 0.5}, {"-.25", -0.25}, {"5A", 5},    {"&H1F", 31},  {"&hff", 255},
+        {"&H", 0},   {"&HZZ", 0},     {"&O17", 15}, {"1E3", 1000}, {"1E", 1},
+        {"ABC", 0},  {"", 0},         {"+7", 7},    {"3-2", 3},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
+}
+
+TEST(BasicText, ValWholeTakesOneNumberAndNothingElse) {
+    const std::pair<const char*, double> numbers[] = {
+        {"12", 12},   {" 127 ", 127}, {"-5", -5},   {"+7", 7},     {"05", 5},
+        {"2.5", 2.5}, {"1E3", 1000},  {"&H1F", 31}, {"&hff", 255}, {"&O17", 15},
+    };
+    for (const auto& [text, value] : numbers) {
+        ASSERT_TRUE(ValWhole(text).has_value()) << text;
+        EXPECT_DOUBLE_EQ(*ValWhole(text), value) << text;
+    }
+    for (const char* no : {"", "  ", "1 27", "127 MS", "127MS", "127O", "3, 4", "3,4", "1E", "&H",
+                           "&HZZ", "&H3AG", "-&H1F", "X", "-", "5-"}) {
+        EXPECT_FALSE(ValWhole(no).has_value()) << no;
+    }
 }
 
 TEST(BasicText, RoundingIsHalfToEvenAndRangesAreCheckedFirst) {
@@ -81,7 +96,7 @@ TEST(BasicText, Cp1252RoundTrip) {
     EXPECT_EQ(Utf8ToCp1252("l'\xC3\xA8 \xE2\x82\xAC"), "l'\xE8 \x80");  // è and the euro sign
     EXPECT_EQ(Cp1252ToUtf8("Disponibilit\xE0"), "Disponibilit\xC3\xA0");
     EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");  // outside Windows-1252
-    EXPECT_EQ(Utf8ToCp1252("A\xC3"), "A?");           // cut short
+    EXPECT_EQ(Utf8ToCp1252("A\xC3"), "A?");            // cut short
     EXPECT_EQ(Hex(0), "0");
     EXPECT_EQ(Hex(100), "64");
     EXPECT_EQ(ReplaceFirst("&H1 &H2", "&H", "0x"), "0x1 &H2");

@@ -59,17 +59,41 @@ TEST(CollectDataArea, StatementsAddUpInProgramOrder) {
     EXPECT_EQ(p.Lines(), (std::vector<std::string>{"", "X = 1", ""}));
 }
 
-TEST(CollectDataArea, PiecesWithoutANumberGiveZero) {
+// A comma that ends the statement gives a value 0; every other piece must
+// be one number and nothing else, or the statement is refused.
+TEST(CollectDataArea, OnlyATrailingCommaGivesZero) {
     DataPass p;
     EXPECT_EQ(p.Collect({"DATA 1,2,"}), (std::vector<int>{1, 2, 0}));
-    DataPass q;
-    EXPECT_EQ(q.Collect({"DATA X, ,7"}), (std::vector<int>{0, 0, 7}));
+    struct Case {
+        const char* line;
+        const char* message;
+    };
+    const Case refused[] = {
+        {"DATA X, ,7", "Valore DATA non valido: X"},
+        {"DATA 3,, 7", "Valore DATA mancante"},
+        {"DATA , 7", "Valore DATA mancante"},
+        {"DATA 1,2,,", "Valore DATA mancante"},
+        {"DATA 3MS, 7", "Valore DATA non valido: 3MS"},
+        {"DATA 3 7, 123", "Valore DATA non valido: 3 7"},
+        {"DATA 12AB", "Valore DATA non valido: 12AB"},
+        {"DATA -&H5A", "Valore DATA non valido: -&H5A"},
+        {"DATA \"OK\", 3OO", "Valore DATA non valido: 3OO"},
+        {"DATA \"OK\"5", "Definizione di stringhe non esatta"},
+        {"DATA \"A\" \"B\"", "Definizione di stringhe non esatta"},
+    };
+    for (const Case& c : refused) {
+        DataPass q;
+        q.Collect({c.line});
+        EXPECT_EQ(q.State().AsmText,
+                  std::string("<*> ERRORE : ") + c.message + "\r\n---istruzione---\r\n" + c.line);
+        EXPECT_EQ(q.Lines()[0], c.line);
+    }
 }
 
 TEST(CollectDataArea, ValuesAreNotLimitedHere) {
     DataPass p;
-    EXPECT_EQ(p.Collect({"DATA 300, -1, 2.5, 3.5, 1E3, &H1234, 12AB, 1 2"}),
-              (std::vector<int>{300, -1, 2, 4, 1000, 0x1234, 12, 1}));
+    EXPECT_EQ(p.Collect({"DATA 300, -1, 2.5, 3.5, 1E3, &H1234, 05, +7"}),
+              (std::vector<int>{300, -1, 2, 4, 1000, 0x1234, 5, 7}));
     DataPass q;  // far outside the integers: the low 16 bits stay, nothing breaks
     EXPECT_EQ(q.Collect({"DATA 1E300, 4294967553, 99999999999999999999999"}).size(), 3u);
     EXPECT_EQ(q.State().ArrayDATA[1] & 0xFF, 1);  // 2^32 + 257
@@ -85,7 +109,8 @@ TEST(CollectDataArea, TwoHundredFiftyValuesFit) {
 
 TEST(CollectDataArea, TheNextValueIsRefusedWithoutAStatement) {
     const std::string message =
-        "<*> ERRORE : L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 byte\r\n";
+        "<*> ERRORE : L'area DATA \xE8 troppo estesa, \xE8 stato superato il limite di 250 "
+        "byte\r\n";
     std::string line = "DATA 0";
     for (int i = 1; i < 250; ++i) line += "," + std::to_string(i);
     DataPass p;  // the 251st value as the first item of the next statement
@@ -103,8 +128,9 @@ TEST(CollectDataArea, TheNextValueIsRefusedWithoutAStatement) {
 TEST(CollectDataArea, UnclosedStringIsRefused) {
     DataPass p;
     p.Collect({"DATA 1, \"AB"});
-    EXPECT_EQ(p.State().AsmText,
-              "<*> ERRORE : Definizione di stringhe non esatta\r\n---istruzione---\r\nDATA 1, \"AB");
+    EXPECT_EQ(
+        p.State().AsmText,
+        "<*> ERRORE : Definizione di stringhe non esatta\r\n---istruzione---\r\nDATA 1, \"AB");
 }
 
 // An empty literal has no characters to stand for; it is refused like an
@@ -112,8 +138,9 @@ TEST(CollectDataArea, UnclosedStringIsRefused) {
 TEST(CollectDataArea, EmptyStringIsRefused) {
     DataPass p;
     p.Collect({"DATA 1, \"\", 2"});
-    EXPECT_EQ(p.State().AsmText, "<*> ERRORE : Definizione di stringhe non esatta\r\n"
-                                 "---istruzione---\r\nDATA 1, \"\", 2");
+    EXPECT_EQ(p.State().AsmText,
+              "<*> ERRORE : Definizione di stringhe non esatta\r\n"
+              "---istruzione---\r\nDATA 1, \"\", 2");
 }
 
 TEST(CollectDataArea, ScanEndsAtTheFirstIf) {

@@ -53,7 +53,9 @@ std::string ReportOf(const std::string& message, const std::string& statement) {
 }
 
 // A FAT row as one text, "NAME|TYPE|SIZE", for comparisons.
-std::string Row(const FatRow& row) { return row.name + "|" + row.type + "|" + row.size; }
+std::string Row(const FatRow& row) {
+    return row.name + "|" + row.type + "|" + row.size;
+}
 std::vector<std::string> Rows(const std::vector<FatRow>& fat) {
     std::vector<std::string> out;
     for (const FatRow& row : fat) out.push_back(Row(row));
@@ -64,10 +66,9 @@ std::vector<std::string> Rows(const std::vector<FatRow>& fat) {
 
 TEST(ExpandConstants, WholeWordsOnlyAndUnderscoreSeparates) {
     Pass p;
-    EXPECT_EQ(p.Constants({"CONST LED = B3", "SET LED", "SET LEDS", "LED_ON = 1",
-                           "IF LEDX = LED THEN"}),
-              (std::vector<std::string>{"", "SET B3", "SET LEDS", "B3_ON = 1",
-                                        "IF LEDX = B3 THEN"}));
+    EXPECT_EQ(
+        p.Constants({"CONST LED = B3", "SET LED", "SET LEDS", "LED_ON = 1", "IF LEDX = LED THEN"}),
+        (std::vector<std::string>{"", "SET B3", "SET LEDS", "B3_ON = 1", "IF LEDX = B3 THEN"}));
     EXPECT_FALSE(p.State().Flag_Error);
 }
 
@@ -119,16 +120,20 @@ TEST(ExpandConstants, FirstDefinitionOfANameWins) {
               (std::vector<std::string>{"", "", "Y = 1"}));
 }
 
-TEST(ExpandConstants, EmptyNameIsAcceptedAndFindsNothing) {
-    Pass p;
-    EXPECT_EQ(p.Constants({"CONST = 1", "Y = 2"}), (std::vector<std::string>{"", "Y = 2"}));
-    EXPECT_FALSE(p.State().Flag_Error);
+// A definition without a name, or without a text, defines nothing: refused.
+TEST(ExpandConstants, EmptyNameOrTextIsRefused) {
+    for (const char* line : {"CONST = 1", "SYMBOL = CONTA", "CONST A1 =", "SYMBOL X =  "}) {
+        Pass p;
+        EXPECT_EQ(p.Constants({line, "Y = 2"}), (std::vector<std::string>{line, "Y = 2"}));
+        EXPECT_EQ(p.State().AsmText, std::string("<*> ERRORE : Definizione errata di "
+                                                 "CONST/SYMBOL\r\n---istruzione---\r\n") +
+                                         line);
+    }
 }
 
 TEST(ExpandConstants, ReplacementHoldingItsOwnNameEnds) {
     Pass p;
-    EXPECT_EQ(p.Constants({"CONST A = A A", "Y = A"}),
-              (std::vector<std::string>{"", "Y = A A"}));
+    EXPECT_EQ(p.Constants({"CONST A = A A", "Y = A"}), (std::vector<std::string>{"", "Y = A A"}));
 }
 
 // Mend: the mark of a finished label line is not program text. Without it
@@ -168,10 +173,10 @@ TEST(DeclareVariables, RowsOfTheSpecifiedExamples) {
     p.Dim({"DIM A, X AS BYTE", "DIM T[10] AS INTEGER", "DIM V[4], C AS BYTE", "DIM Q AS WORD",
            "DIM L AS LONG", "DIM S AS SINGLE", "DIM FL AS FLOAT"});
     EXPECT_FALSE(p.State().Flag_Error) << p.Report();
-    EXPECT_EQ(Rows(p.State().FAT),
-              (std::vector<std::string>{"A|BYTE|1", "X|BYTE|1", "T|INTEGER|20", "V|BYTE|4",
-                                        "C|BYTE|1", "Q|WORD|2", "L|LONG|8", "S|SINGLE|4",
-                                        "FL|FLOAT|4"}));
+    EXPECT_EQ(
+        Rows(p.State().FAT),
+        (std::vector<std::string>{"A|BYTE|1", "X|BYTE|1", "T|INTEGER|20", "V|BYTE|4", "C|BYTE|1",
+                                  "Q|WORD|2", "L|LONG|8", "S|SINGLE|4", "FL|FLOAT|4"}));
     EXPECT_EQ(p.State().RamUsed, 45);
     EXPECT_EQ(p.Lines(), std::vector<std::string>(7, ""));
 }
@@ -219,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
         DimCase{"DIM IF AS BYTE", kReserved}, DimCase{"DIM W AS BYTE", kReserved},
         DimCase{"DIM LOOP AS BYTE", kReserved}, DimCase{"DIM A B AS BYTE", kReserved},
         // Mend: names the assembler reads as something else.
-        DimCase{"DIM A, B AS BYTE", kReserved},   // "B" is a branch mnemonic
+        DimCase{"DIM A, B AS BYTE", kReserved},  // "B" is a branch mnemonic
         DimCase{"DIM BZ AS BYTE", kReserved}, DimCase{"DIM SKPC AS BYTE", kReserved},
         DimCase{"DIM MOVWF AS BYTE", kReserved}, DimCase{"DIM GOTO AS BYTE", kReserved},
         DimCase{"DIM TRIS AS BYTE", kReserved}, DimCase{"DIM OPTION AS BYTE", kReserved},
@@ -293,8 +298,8 @@ TEST(DeclareVariables, HundredRowsFitAndTheNextIsReported) {
     Pass q;
     q.Dim(lines);
     EXPECT_EQ(q.State().NoFAT(), 100);
-    EXPECT_EQ(q.Report().rfind("<*> ERRORE : Programma troppo grande: superato il limite di 100", 0),
-              0u)
+    EXPECT_EQ(
+        q.Report().rfind("<*> ERRORE : Programma troppo grande: superato il limite di 100", 0), 0u)
         << q.Report();
 }
 
@@ -310,12 +315,12 @@ TEST(DeclareVariables, NothingAfterAnEarlierError) {
 // accepts assembles as an equate and an operand; every assembler word it
 // refuses does not.
 TEST(DeclareVariables, ReservedNamesAgreeWithGpasm) {
-    const std::vector<std::string> refused = {"B",     "BZ",     "SKPC",     "MOVF",    "NOP",
-                                              "TRIS",  "EQU",    "CONSTANT", "TITLE",   "LOW",
-                                              "UPPER", "__BADRAM", "__16F84", "ENDW", "DT"};
-    const std::vector<std::string> accepted = {"X",     "CONTA", "A",    "BRA",   "MOVLB",
-                                               "ELIF",  "DEF",   "ZERO", "STATUS", "REG_STATUS",
-                                               "BIT_0", "FLAG_Z", "_T1", "__X"};
+    const std::vector<std::string> refused = {"B",     "BZ",       "SKPC",     "MOVF",  "NOP",
+                                              "TRIS",  "EQU",      "CONSTANT", "TITLE", "LOW",
+                                              "UPPER", "__BADRAM", "__16F84",  "ENDW",  "DT"};
+    const std::vector<std::string> accepted = {"X",     "CONTA",  "A",    "BRA",    "MOVLB",
+                                               "ELIF",  "DEF",    "ZERO", "STATUS", "REG_STATUS",
+                                               "BIT_0", "FLAG_Z", "_T1",  "__X"};
     auto assembles = [](const std::string& name) {
         std::string program = "        Include \"PIC16F84.DEF\"\r\n" + name + " EQU 0x0D\r\n";
         program += "        MOVF " + name + " , W\r\n        MOVWF " + name + "\r\n";

@@ -16,12 +16,27 @@ TEST(Symbols, FormatHexLiteral) {
 
 TEST(Symbols, IsNumberWantsTheCanonicalWriting) {
     for (const char* yes :
-         {"5", "-5", "0", "1.5", "1,5", ".5", "-.25", " 12 ", "&H", "&HZZ", "255"}) {
+         {"5", "-5", "0", "1.5", "1,5", ".5", "-.25", " 12 ", "&H1F", " &HFF ", "&H0", "255"}) {
         EXPECT_TRUE(Translator::IsNumber(yes)) << yes;
     }
-    for (const char* no :
-         {"05", "+5", "5.", "1.50", "0.5", "1E3", "5A", "-0", "1 2", "", "  ", "X", "-"}) {
+    // A hexadecimal number too is its digits and nothing else.
+    for (const char* no : {"05", "+5", "5.", "1.50", "0.5", "1E3", "5A", "-0", "1 2", "", "  ", "X",
+                           "-", "&H", "&HZZ", "&H3AG", "&H3A 5", "&H4A+1", "-&H1F"}) {
         EXPECT_FALSE(Translator::IsNumber(no)) << no;
+    }
+}
+
+TEST(Symbols, NumberValueReadsTheFirstCommaAsThePoint) {
+    EXPECT_DOUBLE_EQ(Translator::NumberValue("1,5"), 1.5);
+    EXPECT_DOUBLE_EQ(Translator::NumberValue(" -.25 "), -0.25);
+    EXPECT_DOUBLE_EQ(Translator::NumberValue("&H1F"), 31);
+}
+
+TEST(Symbols, ReadDirectionTakesOneWord) {
+    EXPECT_EQ(Translator::ReadDirection(" INPUT"), true);
+    EXPECT_EQ(Translator::ReadDirection("OUTPUT "), false);
+    for (const char* no : {"IMPUT", "INPUT 5", "INPUT, 4", "NOT INPUT", "OUTPUT X", "USCITA", ""}) {
+        EXPECT_FALSE(Translator::ReadDirection(no).has_value()) << no;
     }
 }
 

@@ -1,0 +1,46 @@
+' With a timer handler in the program, SET TIMER RATE, SET INTERNAL CLOCK and
+' SET EXTERNAL CLOCK switch the timer interrupt back on after SET TIMER OFF.
+' The timer overflows every 256 cycles or so (no prescaler). IE keeps INTCON
+' after the last SET EXTERNAL CLOCK (with A4 still, no tick comes then).
+' CYCLES 20000
+' EXPECT T0 = 0            ' off: no tick in two WAIT 255
+' EXPECT TR >= 5           ' back on after SET TIMER RATE
+' EXPECT T2 = T1           ' off again
+' EXPECT TI >= T2 + 5      ' back on after SET INTERNAL CLOCK
+' EXPECT IE AND &H20 = &H20 ' on after SET EXTERNAL CLOCK
+DIM T AS BYTE
+DIM T0 AS BYTE
+DIM TR AS BYTE
+DIM T1 AS BYTE
+DIM T2 AS BYTE
+DIM TI AS BYTE
+DIM IE AS BYTE
+ON TIMER INTERRUPT CALL TICK
+SET TIMER RATE TO 0
+SET TIMER OFF
+WAIT 255
+WAIT 255
+T0 = T
+SET TIMER RATE TO 0
+WAIT 255
+WAIT 255
+TR = T
+SET TIMER OFF
+T1 = T
+WAIT 255
+WAIT 255
+T2 = T
+SET INTERNAL CLOCK
+WAIT 255
+WAIT 255
+TI = T
+SET TIMER OFF
+SET EXTERNAL CLOCK
+ASM(MOVF &H0B , 0)
+ASM(MOVWF IE)
+GIRO:
+GOTO GIRO
+END
+SUB TICK
+T = T + 1
+END SUB
