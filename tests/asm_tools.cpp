@@ -91,15 +91,39 @@ Assembly Assemble(const std::string& asmText, bool forSimulation) {
     return result;
 }
 
-std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
-                              const std::vector<int>& registers, const std::string& extraScript) {
+namespace {
+
+constexpr long kResetLength = 10;  // cycles MCLR is held low between two runs
+
+}  // namespace
+
+long RunStart(long cycles, int run) {
+    return run == 0 ? 0 : cycles * run + kResetLength;
+}
+
+std::vector<std::map<int, int>> RunSeriesInGpsim(const Assembly& assembly, long cycles, int runs,
+                                                 const std::vector<int>& registers,
+                                                 const std::string& extraScript) {
     std::ostringstream script;
     script << extraScript;
-    script << "break c " << cycles << "\nrun\n";
-    for (int r : registers) {
-        std::array<char, 32> line{};
-        std::snprintf(line.data(), line.size(), "reg(0x%02x)\n", r);
-        script << line.data();
+    if (runs > 1) {
+        // gpsim stops the run when MCLR falls; the registers are read then.
+        script << "stimulus asynchronous_stimulus\ninitial_state 1\nstart_cycle 0\n{ ";
+        for (int run = 1; run < runs; ++run) {
+            if (run > 1) script << ", ";
+            script << cycles * run << ", 0, " << RunStart(cycles, run) << ", 1";
+        }
+        script << " }\nname tavolux_mclr\nend\nnode n_tavolux_mclr\n"
+               << "attach n_tavolux_mclr tavolux_mclr MCLR\n";
+    }
+    script << "break c " << cycles * runs << "\n";
+    for (int run = 0; run < runs; ++run) {
+        script << "run\n";
+        for (int r : registers) {
+            std::array<char, 32> line{};
+            std::snprintf(line.data(), line.size(), "reg(0x%02x)\n", r);
+            script << line.data();
+        }
     }
     script << "quit\n";
     const fs::path folder = assembly.folder;
@@ -109,15 +133,26 @@ std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
         RunCommand("cd '" + assembly.folder +
                        "' && " TAVOLUX_GPSIM " -i -s prog.cod -c run.stc </dev/null 2>&1",
                    code);
-    std::map<int, int> values;
     // "REG010[FIXME-ui.cc($10)] = $02", or with the register's own name
-    // for the special ones: "pcl[FIXME-ui.cc($02)] = $05".
+    // for the special ones: "pcl[FIXME-ui.cc($02)] = $05", in the order read.
     static const std::regex kRegister(R"(\(\$([0-9A-Fa-f]+)\)\] = \$([0-9A-Fa-f]+))");
+    std::vector<std::map<int, int>> values;
+    size_t read = 0;
     for (auto it = std::sregex_iterator(output.begin(), output.end(), kRegister);
-         it != std::sregex_iterator(); ++it) {
-        values[std::stoi((*it)[1].str(), nullptr, 16)] = std::stoi((*it)[2].str(), nullptr, 16);
+         it != std::sregex_iterator(); ++it, ++read) {
+        if (registers.empty()) break;
+        if (read % registers.size() == 0) values.emplace_back();
+        values.back()[std::stoi((*it)[1].str(), nullptr, 16)] =
+            std::stoi((*it)[2].str(), nullptr, 16);
     }
     return values;
+}
+
+std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
+                              const std::vector<int>& registers, const std::string& extraScript) {
+    std::vector<std::map<int, int>> runs =
+        RunSeriesInGpsim(assembly, cycles, 1, registers, extraScript);
+    return runs.empty() ? std::map<int, int>{} : runs.front();
 }
 
 }  // namespace tavolux::testing

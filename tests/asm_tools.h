@@ -34,4 +34,16 @@ std::map<int, int> RunInGpsim(const Assembly& assembly, long cycles,
                               const std::vector<int>& registers,
                               const std::string& extraScript = "");
 
+// Runs the program `runs` times in one gpsim session: run k ends `cycles`
+// after run 0 began, with a reset through MCLR, which wakes a sleeping chip
+// too; the next run starts when MCLR rises again, at RunStart(cycles, k + 1).
+// A reset keeps the file registers and the EEPROM as the last run left them.
+// The extra script's stimuli reach a run at the cycles given from there.
+// Gives the registers read at the end of each run.
+std::vector<std::map<int, int>> RunSeriesInGpsim(const Assembly& assembly, long cycles, int runs,
+                                                 const std::vector<int>& registers,
+                                                 const std::string& extraScript = "");
+// The cycle at which run `run` of a series starts.
+long RunStart(long cycles, int run);
+
 }  // namespace tavolux::testing

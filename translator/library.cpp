@@ -1,5 +1,9 @@
 // The routines a program carries only when it uses them: the EEPROM write
 // and read, the division by ten, and the DATA lookup table.
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "basic_text.h"
 #include "translator.h"
 
@@ -47,6 +51,26 @@ constexpr const char* kEepromWrite[] = {
     "        RETURN",
 };
 
+// The head of the same routine for a program whose interrupt handlers use
+// the EEPROM too; the rest is the first routine's from its fifth line on. A
+// write still in progress ends before the data register is loaded, and the
+// global enable is cleared again until it reads clear, since an interrupt
+// taken while it is being cleared returns with it set: the sequence then runs
+// with interrupts off up to the end of the write.
+constexpr const char* kGuardedEepromWriteHead[] = {
+    "@@WRT:  BSF Reg_Status , Bit_5",
+    "        BTFSC Reg_Eecon1 , Bit_1",
+    "        GOTO $-1",
+    "        BCF Reg_Status2 , Bit_5",
+    "        MOVWF Reg_Eedata",
+    "        BTFSS Reg_Intcon , Bit_7",
+    "        GOTO $+0x13",
+    "        BCF Reg_Intcon , Bit_7",
+    "        BTFSC Reg_Intcon , Bit_7",
+    "        GOTO $-2",
+};
+constexpr size_t kGuardedEepromWriteFrom = 4;
+
 // Takes the address in W and gives the byte back in W.
 constexpr const char* kEepromRead[] = {
     "@@RD:   MOVWF Reg_Eeadr",
@@ -73,19 +97,32 @@ constexpr const char* kDataLookup[] = {
 
 }  // namespace
 
-void Translator::WriteDataTable() {
-    if (S.NoDATA() == 0) return;
-    for (const char* line : kDataLookup) EmitLine(line);
-    for (int value : S.ArrayDATA) EmitLine("        RETLW " + FormatHexLiteral(value));
+std::vector<std::string> Translator::DataTableLines() {
+    std::vector<std::string> lines;
+    if (S.NoDATA() == 0) return lines;
+    lines.assign(std::begin(kDataLookup), std::end(kDataLookup));
+    for (int value : S.ArrayDATA) lines.push_back("        RETLW " + FormatHexLiteral(value));
+    return lines;
 }
 
-void Translator::WriteLibraryRoutines() {
-    if (!S.Flag_Library) return;
+void Translator::WriteDataTable() {
+    for (const std::string& line : DataTableLines()) EmitLine(line);
+}
+
+std::vector<std::string> Translator::LibraryRoutineLines(bool guardedWrite) {
+    std::vector<std::string> lines;
+    if (!S.Flag_Library) return lines;
     if (S.Flag_EepromWrite) {
-        for (const char* line : kEepromWrite) EmitLine(line);
+        if (guardedWrite) {
+            lines.insert(lines.end(), std::begin(kGuardedEepromWriteHead),
+                         std::end(kGuardedEepromWriteHead));
+        }
+        lines.insert(lines.end(),
+                     std::begin(kEepromWrite) + (guardedWrite ? kGuardedEepromWriteFrom : 0),
+                     std::end(kEepromWrite));
     }
     if (S.Flag_EepromRead) {
-        for (const char* line : kEepromRead) EmitLine(line);
+        lines.insert(lines.end(), std::begin(kEepromRead), std::end(kEepromRead));
     }
     if (S.Flag_Div10) {
         // Dividend in W, quotient back in W: 160, 80, 40, 20 and 10 are taken
@@ -95,25 +132,33 @@ void Translator::WriteLibraryRoutines() {
         const std::string& q = bytes.quotient;
         const std::string& r = bytes.remainder;
         const std::string& d = bytes.divisor;
-        EmitLine("@@DV10: Movwf " + r);
-        EmitLine("        Clrf  " + q);
-        EmitLine("        Movlw 0xA0");
-        EmitLine("        Movwf " + d);
-        EmitLine("        Movf  " + d + " , W");
-        EmitLine("        Subwf " + r + " , W");
-        EmitLine("        BTFSS Reg_Status , Flag_C");
-        EmitLine("        Goto  $+2");
-        EmitLine("        Movwf " + r);
-        EmitLine("        RLF " + q + " , F");
-        EmitLine("        RRF " + d + " , F");
-        EmitLine("        BTFSS " + d + ", Bit_0");
-        EmitLine("        Goto $-8");
-        EmitLine("        Movf " + q + " , W");
-        EmitLine("        Return");
-        EmitLine("@@DV10C: Movf " + r + " , W");
-        EmitLine("        Return");
+        const std::string divide[] = {
+            "@@DV10: Movwf " + r,
+            "        Clrf  " + q,
+            "        Movlw 0xA0",
+            "        Movwf " + d,
+            "        Movf  " + d + " , W",
+            "        Subwf " + r + " , W",
+            "        BTFSS Reg_Status , Flag_C",
+            "        Goto  $+2",
+            "        Movwf " + r,
+            "        RLF " + q + " , F",
+            "        RRF " + d + " , F",
+            "        BTFSS " + d + ", Bit_0",
+            "        Goto $-8",
+            "        Movf " + q + " , W",
+            "        Return",
+            "@@DV10C: Movf " + r + " , W",
+            "        Return",
+        };
+        lines.insert(lines.end(), std::begin(divide), std::end(divide));
         ReturnDivideBytes(bytes);
     }
+    return lines;
+}
+
+void Translator::WriteLibraryRoutines(bool guardedWrite) {
+    for (const std::string& line : LibraryRoutineLines(guardedWrite)) EmitLine(line);
 }
 
 // DIV10R reads the remainder the last division left, however much of the

@@ -57,7 +57,7 @@ void Translator::BuildStatistics() {
     st += "Numero di variabili definite " + text::Str(S.NoFAT()) + "\r\n";
     st += "Utilizzo memoria RAM " + text::Str(S.RamUsed) + " byte (max " + text::Str(S.RamMax) +
           ")\r\n";
-    st += "Livello di Stack " + text::Str(S.MaxCallDepth + 1) + " (Max 6, +2 riservati)";
+    st += "Livello di Stack " + text::Str(S.StackLevel) + " (Max 6, +2 riservati)";
 }
 
 }  // namespace tavolux

@@ -85,6 +85,15 @@ std::string LibraryRoutineOf(const std::string& line) {
     return "";
 }
 
+// What a line calls: the name after its first "CALL ", or the library
+// routine its statement will call; empty when it calls nothing.
+std::string CalleeOf(const std::string& line) {
+    const int call = InStr(line, "CALL ");
+    if (call != 0) return Trim(Mid(line, call + 5));
+    // A library routine counts as one more level of the stack.
+    return LibraryRoutineOf(line);
+}
+
 }  // namespace
 
 void Translator::ResolveSubsAndCalls() {
@@ -211,14 +220,7 @@ void Translator::TranslateSubBlock(int header, int end) {
             Line(k) = Instruction("RETURN");
             continue;
         }
-        std::string callee;
-        const int call = InStr(line, "CALL ");
-        if (call != 0) {
-            callee = Trim(Mid(line, call + 5));
-        } else {
-            // A library routine counts as one more level of the stack.
-            callee = LibraryRoutineOf(line);
-        }
+        const std::string callee = CalleeOf(line);
         if (callee.empty()) continue;
         const std::string pair = name + "->" + callee;
         if (std::find(S.ArrayCALL.begin(), S.ArrayCALL.end(), pair) != S.ArrayCALL.end()) continue;
@@ -240,6 +242,12 @@ bool Translator::PairSubBlocks() {
             return Refuse(Line(k), "Struttura SUB...END SUB non bilanciata");
         }
         if (!StartsWith(Line(k), "SUB ")) {
+            // A line of the main program.
+            const std::string callee = CalleeOf(Line(k));
+            if (!callee.empty() && std::find(S.MainCallees.begin(), S.MainCallees.end(), callee) ==
+                                       S.MainCallees.end()) {
+                S.MainCallees.push_back(callee);
+            }
             ++k;
             continue;
         }
@@ -263,8 +271,12 @@ bool Translator::PairSubBlocks() {
 // The stack a chain of calls needs: the longest chain of call pairs, found
 // over all pairs. A chain that comes back to a subroutine already in it never
 // ends, and gets the same message as one that is too deep.
+//
+// An interrupt comes on top of whatever the main program is doing: its
+// return address takes one level, the dispatcher's call of the handler
+// another, and the handler's own calls the levels of its chain. With the
+// main program at its deepest call that must fit the chip's eight levels.
 bool Translator::CheckCallDepth() {
-    if (S.NoCALL() == 0) return true;
     std::map<std::string, std::vector<std::string>> callees;
     for (const std::string& pair : S.ArrayCALL) {
         const int arrow = InStr(pair, "->");
@@ -295,14 +307,37 @@ bool Translator::CheckCallDepth() {
         longest[name] = best;
         return best;
     };
-    S.MaxCallDepth = 1;
-    for (const auto& entry : callees) {
-        S.MaxCallDepth = std::max(S.MaxCallDepth, depthFrom(entry.first));
-        if (cycle) break;
+    if (S.NoCALL() > 0) {
+        S.MaxCallDepth = 1;
+        for (const auto& entry : callees) {
+            S.MaxCallDepth = std::max(S.MaxCallDepth, depthFrom(entry.first));
+            if (cycle) break;
+        }
+        // The stack level is the chain plus the call into it from the main program.
+        if (cycle || S.MaxCallDepth + 1 > 6) {
+            return Refuse({}, "Superato il livello massimo di CALL a subroutine");
+        }
     }
-    // The stack level is the chain plus the call into it from the main program.
-    if (cycle || S.MaxCallDepth + 1 > 6) {
-        return Refuse({}, "Superato il livello massimo di CALL a subroutine");
+    S.StackLevel = S.MaxCallDepth + 1;
+    if (!S.Flag_Interrupt) return true;
+
+    int mainLevel = 0;
+    for (const std::string& callee : S.MainCallees) {
+        mainLevel = std::max(mainLevel, 1 + depthFrom(callee));
+    }
+    for (const std::string& line : S.ArrayINT) {
+        const std::string instruction = text::LTrim(line);
+        if (!StartsWith(instruction, "CALL ")) continue;
+        const std::string handler = Trim(Mid(instruction, 6));
+        const int level = mainLevel + 1 + 1 + depthFrom(handler);
+        if (level > kStackLevels) {
+            return Refuse({},
+                          "Superato il livello massimo di CALL a subroutine: con l'interrupt "
+                          "la routine " +
+                              handler + " porta lo Stack a " + text::Str(level) + " livelli (max " +
+                              text::Str(kStackLevels) + ")");
+        }
+        S.StackLevel = std::max(S.StackLevel, level);
     }
     return true;
 }

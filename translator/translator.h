@@ -31,6 +31,7 @@ inline constexpr int kMaxDataValues = 250;  // the values a program may give in 
 inline constexpr int kMaxConfig = 20;
 inline constexpr int kMaxConst = 100;  // CONST and SYMBOL definitions
 inline constexpr int kDynVarCount = 15;
+inline constexpr int kStackLevels = 8;  // the chip's return stack
 
 // The chip's data EEPROM: addresses 0 to 63.
 inline constexpr int kEepromLast = 63;
@@ -85,6 +86,11 @@ struct RunState {
     std::vector<std::string> ArrayCALL;
     int NoCALL() const { return static_cast<int>(ArrayCALL.size()); }
     int MaxCallDepth = 0;
+    // What the main program calls outside every SUB (subroutines and library
+    // routines), each once; and the deepest stack the program can reach,
+    // with an interrupt on top of the main program's deepest call.
+    std::vector<std::string> MainCallees;
+    int StackLevel = 1;
 
     // Interrupts, timer and delays.
     std::vector<std::string> ArrayINT;
@@ -346,7 +352,14 @@ class Translator {
     void WriteAsmProgram();
     void EmitLine(std::string_view line);
     void WriteDataTable();
-    void WriteLibraryRoutines();
+    // The guarded write routine serves a program whose interrupt handlers
+    // and the code they interrupt both use the EEPROM.
+    void WriteLibraryRoutines(bool guardedWrite = false);
+    std::vector<std::string> DataTableLines();
+    std::vector<std::string> LibraryRoutineLines(bool guardedWrite);
+    // writer.cpp, with interrupt_saves.cpp: the bytes the interrupt entry keeps beside W,
+    // STATUS and the scratch bytes, for the program as it will be written.
+    std::vector<std::string> FindInterruptSaves();
     void HoldDivideRemainder();
     DivideBytes TakeDivideBytes();
     void ReturnDivideBytes(const DivideBytes& bytes);

@@ -2,8 +2,11 @@
 // DATA table, port set-up, interrupt enables, the program, the library
 // routines and END.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "basic_text.h"
+#include "interrupt_saves.h"
 #include "translator.h"
 
 namespace tavolux {
@@ -27,6 +30,36 @@ int RowBytes(const FatRow& row) {
 }
 
 }  // namespace
+
+// The code the chip will hold, the labels the dispatcher calls and the RAM
+// layout, handed to the analysis. The library routines are taken with the
+// divide bytes they will be written with.
+std::vector<std::string> Translator::FindInterruptSaves() {
+    std::vector<std::string> handlers;
+    for (const std::string& line : S.ArrayINT) {
+        const std::string instruction = text::LTrim(line);
+        if (text::StartsWith(instruction, "CALL ")) {
+            handlers.push_back(text::Trim(instruction.substr(5)));
+        }
+    }
+    if (handlers.empty()) return {};
+    const std::vector<std::string> library = LibraryRoutineLines(false);
+    const std::vector<std::string> table = DataTableLines();
+    std::vector<std::string_view> code;
+    code.reserve(static_cast<size_t>(NoInput()) + library.size() + table.size());
+    for (int k = 1; k <= NoInput(); ++k) {
+        if (!Line(k).empty()) code.push_back(Line(k));
+    }
+    code.insert(code.end(), library.begin(), library.end());
+    code.insert(code.end(), table.begin(), table.end());
+    std::vector<RamByte> ram;
+    int address = S.RamStart;
+    for (const FatRow& row : S.FAT) {
+        ram.push_back({row.name, address, RowBytes(row)});
+        address += RowBytes(row);
+    }
+    return InterruptSharedBytes(code, handlers, ram);
+}
 
 void Translator::EmitLine(std::string_view line) {
     S.AsmText += text::StartsWith(line, "A>") ? line.substr(2) : line;
@@ -53,6 +86,17 @@ void Translator::WriteAsmProgram() {
         s3 = NewTempVar();
         if (S.Flag_WaitDouble) s4 = NewTempVar();
     }
+    // Beside them, each byte the handlers may write under the interrupted
+    // code gets a save byte of its own (kept[k] for shared[k]). They lie
+    // beyond the bytes kept out of the DIM budget, so the RAM they take
+    // counts as used.
+    const std::vector<std::string> shared =
+        S.Flag_Interrupt ? FindInterruptSaves() : std::vector<std::string>{};
+    std::vector<std::string> kept;
+    for (size_t k = 0; k < shared.size() && !S.Flag_Error; ++k) kept.push_back(NewTempVar());
+    S.RamUsed += static_cast<int>(kept.size());
+    // When the EEPROM is shared, so is a write in progress.
+    const bool guardedWrite = std::find(shared.begin(), shared.end(), "Reg_Eeadr") != shared.end();
     if (S.Flag_Error) return;
 
     // The variables, temporaries, scratch and save bytes must end within the
@@ -108,6 +152,11 @@ void Translator::WriteAsmProgram() {
         // The interrupted program may be in bank 1; the handler runs in bank 0.
         // Restoring STATUS at the end gives the program its bank back.
         EmitLine("        BCF Reg_Status2, Bit_5");
+        // In bank 0 now, which EEDATA and EEADR need.
+        for (size_t k = 0; k < kept.size(); ++k) {
+            EmitLine("        MOVF " + shared[k] + " , W");
+            EmitLine("        MOVWF " + kept[k]);
+        }
 
         // 6, 7. The dispatcher, with the timer reload value patched in.
         for (int k = 1; k <= S.NoINT(); ++k) {
@@ -122,8 +171,19 @@ void Translator::WriteAsmProgram() {
             EmitLine(line);
         }
 
-        // 8. Epilogue.
-        EmitLine(LabelAndInstruction(S.LabelEndINT, "SWAPF " + s3 + " , W"));
+        // 8. Epilogue: the shared bytes back, then the scratch bytes, STATUS
+        // (and with it the bank) and W.
+        std::string label = S.LabelEndINT;
+        const auto emit = [&](const std::string& instruction) {
+            EmitLine(label.empty() ? "        " + instruction
+                                   : LabelAndInstruction(label, instruction));
+            label.clear();
+        };
+        for (size_t k = 0; k < kept.size(); ++k) {
+            emit("MOVF " + kept[k] + " , W");
+            emit("MOVWF " + shared[k]);
+        }
+        emit("SWAPF " + s3 + " , W");
         EmitLine("        MOVWF W#VLTx");
         if (!s4.empty()) {
             EmitLine("        SWAPF " + s4 + " , W");
@@ -179,7 +239,7 @@ void Translator::WriteAsmProgram() {
     }
 
     // 14, 15. Library routines and the end.
-    WriteLibraryRoutines();
+    WriteLibraryRoutines(guardedWrite);
     EmitLine("        END");
     if (!S.Flag_Interrupt) EmitLine("");
 }

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -24,6 +23,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using tavolux::testing::Addresses;
 using tavolux::testing::BuildForChip;
 using tavolux::testing::Hex2;
 using tavolux::testing::PinStimulus;
@@ -260,17 +260,6 @@ Case ReadCase(const std::string& text) {
     if (c.cycles == 0) c.faults.push_back("no CYCLES line");
     c.program = text.substr(at);
     return c;
-}
-
-// The variables' addresses from the program's EQU lines ("X       EQU 0x0C").
-std::map<std::string, int> Addresses(const std::string& asmText) {
-    static const std::regex kEqu(R"((^|\n)([A-Z_][A-Z0-9_#]*) +EQU 0x([0-9A-F]+))");
-    std::map<std::string, int> addresses;
-    for (auto it = std::sregex_iterator(asmText.begin(), asmText.end(), kEqu);
-         it != std::sregex_iterator(); ++it) {
-        addresses[(*it)[2].str()] = std::stoi((*it)[3].str(), nullptr, 16);
-    }
-    return addresses;
 }
 
 // The EEPROM image as an Intel HEX file, which the simulator loads.

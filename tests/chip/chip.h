@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,17 @@ inline ChipProgram BuildForChip(const std::string& basic) {
     EXPECT_TRUE(program.assembly.ok) << program.assembly.messages << result.asmText;
     program.ok = program.assembly.ok;
     return program;
+}
+
+// The variables' addresses from the program's EQU lines ("X       EQU 0x0C").
+inline std::map<std::string, int> Addresses(const std::string& asmText) {
+    static const std::regex kEqu(R"((^|\n)([A-Z_][A-Z0-9_#]*) +EQU 0x([0-9A-F]+))");
+    std::map<std::string, int> addresses;
+    for (auto it = std::sregex_iterator(asmText.begin(), asmText.end(), kEqu);
+         it != std::sregex_iterator(); ++it) {
+        addresses[(*it)[2].str()] = std::stoi((*it)[3].str(), nullptr, 16);
+    }
+    return addresses;
 }
 
 // Translates, assembles for simulation and runs for `cycles`; returns the

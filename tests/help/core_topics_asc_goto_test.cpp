@@ -410,6 +410,37 @@ std::vector<std::string_view> SixLevelsAround(std::string_view deepest) {
             "END SUB",   "SUB S6",           deepest,   "END SUB"};
 }
 
+// Six levels of subroutines under an interrupt whose routine holds `line`.
+std::vector<std::string_view> SixLevelsUnderAnInterrupt(std::string_view line) {
+    return {"Dim X, Y as Byte",
+            "On External Interrupt call Gestore",
+            "CALL S1",
+            "END",
+            "SUB S1",
+            "CALL S2",
+            "END SUB",
+            "SUB S2",
+            "CALL S3",
+            "END SUB",
+            "SUB S3",
+            "CALL S4",
+            "END SUB",
+            "SUB S4",
+            "CALL S5",
+            "END SUB",
+            "SUB S5",
+            "CALL S6",
+            "END SUB",
+            "SUB S6",
+            "X = 1",
+            "END SUB",
+            "SUB Gestore",
+            line,
+            "END SUB",
+            "SUB K",
+            "END SUB"};
+}
+
 TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
     constexpr std::string_view kReserved =
         "Nome di variabile riservato dal sistema o sintassi sbagliata";
@@ -437,6 +468,11 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
         {"ShowTopicCall", SixLevelsAround("Y = Div10( X )"), kTooDeep},
         {"ShowTopicCall", SixLevelsAround("Y = Div10r()"), kTooDeep},
         {"ShowTopicCall", SixLevelsAround("Y = GetData(1)"), kTooDeep},
+        // Under an interrupt: six levels, one for the interrupt and one for
+        // its routine fill the eight; a call from the routine is one too many.
+        {"ShowTopicCall", SixLevelsUnderAnInterrupt("Y = X + 1")},
+        {"ShowTopicCall", SixLevelsUnderAnInterrupt("CALL K"), kTooDeep},
+        {"ShowTopicCall", SixLevelsUnderAnInterrupt("Write X , 10"), kTooDeep},
         {"ShowTopicClear",
          {"> Clear A       'Azzera la porta A", "> Clear Port B  'Azzera la porta B",
           "> Clear B4      'Azzera linea di I/O B4", "> Clear Line A2 'Azzera linea di I/O A2",

@@ -1,0 +1,26 @@
+' The write routine is one more level under the handler: nine levels.
+DIM X AS BYTE
+ON EXTERNAL INTERRUPT CALL H
+CALL S1
+END
+SUB S1
+CALL S2
+END SUB
+SUB S2
+CALL S3
+END SUB
+SUB S3
+CALL S4
+END SUB
+SUB S4
+CALL S5
+END SUB
+SUB S5
+CALL S6
+END SUB
+SUB S6
+X = X + 1
+END SUB
+SUB H
+WRITE X, 0
+END SUB
