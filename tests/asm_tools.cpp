@@ -74,6 +74,10 @@ Assembly Assemble(const std::string& asmText, bool forSimulation) {
     Assembly result;
     const fs::path folder = NewFolder();
     result.folder = folder.string();
+    result.folderOwner = std::shared_ptr<const void>(nullptr, [folder](const void*) {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    });
     WriteFile(folder / "PIC16F84.DEF", BuildEquatesText());
     std::string program = asmText;
     if (forSimulation) {

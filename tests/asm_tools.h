@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct Assembly {
     bool ok = false;       // gpasm ended well and printed no Error line
     std::string messages;  // what gpasm printed
     std::string folder;    // where prog.asm, prog.cod and PIC16F84.DEF are
+    // The folder is removed when the last copy of the assembly goes.
+    std::shared_ptr<const void> folderOwner;
 };
 
 // Writes the program beside the equates text and assembles it for the

@@ -48,8 +48,7 @@ const std::vector<TopicText>& GeneralTopics() {
              "Tutte le costanti numeriche sono a 8 bit.",
              "Le operazioni di somma e sottrazione lavorano su operandi a 8 bit.",
              "Di norma non sono ammessi livelli di parentesi: solo le espressioni logiche possono "
-             "usare le parentesi, che possono entrare in conflitto con gli interrupt; è quindi "
-             "meglio evitare i livelli di parentesi.",
+             "usare le parentesi, anche annidate.",
              "",
              "Funzione AND : X = Y AND Z ",
              "Funzione OR  : X = Y OR Z  ",
@@ -59,7 +58,10 @@ const std::vector<TopicText>& GeneralTopics() {
              "Solo la funzione NOT richiede le parentesi.",
              "Con le parentesi si possono costruire espressioni più complesse, ad esempio:",
              "X = NOT( ( Y AND Z ) OR ( Z AND K ) )",
-             "Più livelli di parentesi creano facilmente conflitti con gli interrupt.",
+             "I byte in cui il traduttore calcola le parentesi vengono salvati all'inizio",
+             "dell'interrupt e ripristinati alla fine quando anche la routine di interrupt",
+             "li usa, perciò le parentesi si possono usare anche nella routine (vedere",
+             "ON TIMER INTERRUPT).",
              "",
              "Sono accettate le seguenti notazioni numeriche: ",
              " a) Notazione decimale consueta. Esempio X = 28",
