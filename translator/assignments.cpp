@@ -38,20 +38,6 @@ Outcome Refused(std::string message) {
     return out;
 }
 
-// The value of a number text rounded to a whole number, halves to even.
-// Operands are 16-bit values, written in decimal or as up to four
-// hexadecimal digits ("&HFFFF"); nothing wider has a byte to give.
-std::optional<int> WholeValue(std::string_view number) {
-    return text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
-}
-
-// The byte immediate of a number text: the low byte of its whole value.
-std::optional<std::string> Immediate(std::string_view number) {
-    const auto value = WholeValue(number);
-    if (!value) return std::nullopt;
-    return Translator::FormatHexLiteral(*value);
-}
-
 // A whole constant brought into a byte: a negative value has 256 added once,
 // so -256 to 255 are accepted.
 std::optional<int> ConstantByte(double value) {
@@ -110,7 +96,7 @@ Outcome GetData(const Translator& t, int noData, const std::string& target,
         // The computed jump of the table lands on the index-th RETLW: an
         // index past the last value would run on into the program.
         const double value = Translator::NumberValue(a);
-        const auto index = WholeValue(a);
+        const auto index = Translator::WholeNumberValue(a);
         if (value < 1 || value > kMaxDataValues || !index || *index > noData) {
             return Refused("Indice della funzione GetDATA() fuori range.");
         }
@@ -167,7 +153,7 @@ Outcome SumOrDifference(const Translator& t, const std::string& target,
             return Lines({"MOVF " + r + " , W", op + l + " , W", "MOVWF " + target});
         }
         if (lNumber && t.IsVariable(r)) {
-            const auto k = Immediate(l);
+            const auto k = Translator::NumberImmediate(l);
             if (!k) return Refused("Costante numerica non ammessa");
             if (add && r == target) return Lines({"MOVLW " + *k, "ADDWF " + target + " , F"});
             if (add) return Lines({"MOVLW " + *k, "ADDWF " + r + " , W", "MOVWF " + target});
@@ -180,7 +166,7 @@ Outcome SumOrDifference(const Translator& t, const std::string& target,
                                  : Translator::NumberValue(l) - Translator::NumberValue(r);
         return StoreConstant(target, value, "MovLW ", "MovWF ");
     }
-    const auto k = Immediate(r);
+    const auto k = Translator::NumberImmediate(r);
     if (l == target) {
         if (add && Translator::NumberValue(r) == 1) return Lines({"INCF " + target + " , F"});
         if (!k) return Refused("Costante numerica non ammessa");
@@ -258,9 +244,9 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
             S.Flag_EepromRead = true;
             std::optional<std::string> load;
             if (IsNumber(a)) {
-                if (const auto imm = Immediate(a)) {
+                if (const auto imm = Translator::NumberImmediate(a)) {
                     // The data EEPROM has the addresses 0 to 63.
-                    const int address = *WholeValue(a);
+                    const int address = *Translator::WholeNumberValue(a);
                     if (address < 0 || address > kEepromLast) {
                         ReportError(kEepromRange);
                         return;

@@ -30,14 +30,6 @@ constexpr LogicOperator kOperators[] = {
     {" OR ", "IORWF "},
 };
 
-// The byte immediate of a number: its value rounded half to even, by its
-// low byte. Nothing is returned for a value no 16-bit number can hold.
-std::optional<std::string> Immediate(std::string_view number) {
-    const auto value = text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
-    if (!value) return std::nullopt;
-    return Translator::FormatHexLiteral(*value);
-}
-
 }  // namespace
 
 void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
@@ -60,8 +52,8 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
         std::string r = Trim(Mid(e, at + static_cast<int>(op.text.size())));
         const std::string instruction(op.instruction);
         if (IsNumber(l) && IsNumber(r)) {
-            const auto kl = Immediate(l);
-            const auto kr = Immediate(r);
+            const auto kl = Translator::NumberImmediate(l);
+            const auto kr = Translator::NumberImmediate(r);
             if (!kl || !kr) {
                 ReportError("Costante numerica non ammessa");
                 return;
@@ -72,7 +64,7 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
         }
         if (IsNumber(l) && IsVariable(r)) std::swap(l, r);
         if (IsVariable(l) && IsNumber(r)) {
-            const auto kr = Immediate(r);
+            const auto kr = Translator::NumberImmediate(r);
             if (!kr) {
                 ReportError("Costante numerica non ammessa");
                 return;
@@ -106,7 +98,8 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
                 ReportError("Costante numerica troppo alta");
                 return;
             }
-            lines = {"MOVLW " + *Immediate(a), "MOVWF " + target, "COMF " + target + " , F"};
+            lines = {"MOVLW " + *Translator::NumberImmediate(a), "MOVWF " + target,
+                     "COMF " + target + " , F"};
         } else {
             ReportError("Errore di sintassi");
             return;

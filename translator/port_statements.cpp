@@ -21,12 +21,6 @@ namespace {
 // A RECONFIG list names at most this many items.
 constexpr int kMaxReconfigItems = 30;
 
-// The value of a number text rounded to a whole number, halves to even, as
-// a 16-bit value (decimal, or up to four hexadecimal digits).
-std::optional<int> WholeValue(const std::string& number) {
-    return text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
-}
-
 std::string Port(const std::string& item) {
     return item.substr(0, 1);
 }
@@ -106,7 +100,7 @@ void Translator::TranslatePortStatement(int k) {
         const std::string x = Trim(Mid(statement, comma + 1));
         if (!IsPortName(p)) return ReportError("Istruzione OUTPUT non riconosciuta");
         if (IsNumber(x)) {
-            const auto value = WholeValue(x);
+            const auto value = Translator::WholeNumberValue(x);
             if (!value) return ReportError("Costante numerica non ammessa");
             lines = {"MOVLW " + FormatHexLiteral(*value), "MOVWF Reg_Port" + p};
         } else if (IsVariable(x)) {

@@ -325,10 +325,7 @@ bool Translator::CheckCallDepth() {
     for (const std::string& callee : S.MainCallees) {
         mainLevel = std::max(mainLevel, 1 + depthFrom(callee));
     }
-    for (const std::string& line : S.ArrayINT) {
-        const std::string instruction = text::LTrim(line);
-        if (!StartsWith(instruction, "CALL ")) continue;
-        const std::string handler = Trim(Mid(instruction, 6));
+    for (const std::string& handler : InterruptHandlers()) {
         const int level = mainLevel + 1 + 1 + depthFrom(handler);
         if (level > kStackLevels) {
             return Refuse({},

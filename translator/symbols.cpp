@@ -51,6 +51,16 @@ double Translator::NumberValue(std::string_view number) {
     return text::Val(text::ReplaceFirst(text::Trim(number), ",", "."));
 }
 
+std::optional<int> Translator::WholeNumberValue(std::string_view number) {
+    return text::ToIntInRange(NumberValue(number), -32768, 65535);
+}
+
+std::optional<std::string> Translator::NumberImmediate(std::string_view number) {
+    const auto value = WholeNumberValue(number);
+    if (!value) return std::nullopt;
+    return FormatHexLiteral(*value);
+}
+
 bool Translator::IsVariable(std::string_view name) const {
     if (name.empty()) return false;
     // A generated temporary or scratch byte, declared or not: "W#" and a

@@ -112,18 +112,6 @@ std::optional<int> DigitsValue(const std::string& t) {
     return std::stoi(t);
 }
 
-// A numeric constant: a decimal number, or "&H" followed by hexadecimal digits.
-bool IsNumericConstant(const std::string& t) {
-    if (!Translator::IsNumber(t)) return false;
-    if (!StartsWith(t, "&H")) return true;
-    if (t.size() == 2) return false;
-    for (size_t p = 2; p < t.size(); ++p) {
-        const char c = t[p];
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void Translator::TranslateTimerStatement(int k) {
@@ -146,7 +134,7 @@ void Translator::TranslateTimerStatement(int k) {
             return;
         }
         const std::string x = Trim(Mid(statement, 18));
-        if (IsNumericConstant(x)) {
+        if (IsNumber(x)) {
             const auto value = text::ToIntInRange(text::Val(x), 0, 255);
             if (!value) {
                 ReportError("Valore di inizializzazione timer non ammesso: " + statement);

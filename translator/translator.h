@@ -275,6 +275,11 @@ class Translator {
     // The value of a text that IsNumber takes, its first "," read as the
     // decimal point.
     static double NumberValue(std::string_view number);
+    // That value rounded half to even, as a 16-bit operand (decimal, or up to
+    // four hexadecimal digits); nothing for a value no 16-bit number holds.
+    static std::optional<int> WholeNumberValue(std::string_view number);
+    // The byte immediate of a number text: the low byte of its whole value.
+    static std::optional<std::string> NumberImmediate(std::string_view number);
     bool IsVariable(std::string_view name) const;
     int GetVarSize(std::string_view name) const;
     bool IsSubName(std::string_view name) const;
@@ -360,6 +365,8 @@ class Translator {
     // writer.cpp, with interrupt_saves.cpp: the bytes the interrupt entry keeps beside W,
     // STATUS and the scratch bytes, for the program as it will be written.
     std::vector<std::string> FindInterruptSaves();
+    // The routines the interrupt dispatcher calls, in its order.
+    std::vector<std::string> InterruptHandlers() const;
     void HoldDivideRemainder();
     DivideBytes TakeDivideBytes();
     void ReturnDivideBytes(const DivideBytes& bytes);

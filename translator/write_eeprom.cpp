@@ -20,11 +20,6 @@ namespace {
 // One statement makes at most this many lines: the address load and 49 bytes.
 constexpr int kMaxWriteLines = 100;
 
-// The value of a number text rounded half to even, as a 16-bit value.
-std::optional<int> WholeValue(const std::string& number) {
-    return text::ToIntInRange(Translator::NumberValue(number), -32768, 65535);
-}
-
 }  // namespace
 
 void Translator::TranslateWrite(int k) {
@@ -42,7 +37,7 @@ void Translator::TranslateWrite(int k) {
     // an assignment takes too (-256 to 255): "WRITE 1000, 33" is refused.
     auto load = [&](const std::string& item, const char* message, bool byte = true) {
         if (IsNumber(item)) {
-            const auto value = WholeValue(item);
+            const auto value = Translator::WholeNumberValue(item);
             if (value && (!byte || (*value >= -256 && *value <= 255))) {
                 lines.push_back("MOVLW " + FormatHexLiteral(*value));
             } else {
@@ -111,7 +106,7 @@ void Translator::TranslateWrite(int k) {
     // byte must land inside 0-63 (a variable address is the program's own).
     const long bytes = std::count(lines.begin(), lines.end(), "CALL @@WRT");
     if (!S.Flag_Error && IsNumber(address)) {
-        const auto first = WholeValue(address);
+        const auto first = Translator::WholeNumberValue(address);
         if (first && (*first < 0 || *first + std::max(bytes, 1L) - 1 > kEepromLast)) {
             ReportError(kEepromRange);
             return;

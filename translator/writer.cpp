@@ -34,7 +34,7 @@ int RowBytes(const FatRow& row) {
 // The code the chip will hold, the labels the dispatcher calls and the RAM
 // layout, handed to the analysis. The library routines are taken with the
 // divide bytes they will be written with.
-std::vector<std::string> Translator::FindInterruptSaves() {
+std::vector<std::string> Translator::InterruptHandlers() const {
     std::vector<std::string> handlers;
     for (const std::string& line : S.ArrayINT) {
         const std::string instruction = text::LTrim(line);
@@ -42,6 +42,11 @@ std::vector<std::string> Translator::FindInterruptSaves() {
             handlers.push_back(text::Trim(instruction.substr(5)));
         }
     }
+    return handlers;
+}
+
+std::vector<std::string> Translator::FindInterruptSaves() {
+    const std::vector<std::string> handlers = InterruptHandlers();
     if (handlers.empty()) return {};
     const std::vector<std::string> library = LibraryRoutineLines(false);
     const std::vector<std::string> table = DataTableLines();
