@@ -167,9 +167,9 @@ const std::vector<TopicText>& StatementTopicsIfToWrite() {
          {
              "La funzione permette di ottenere un numero casuale.",
              "Il numero restituito è il contenuto del registro TMR0 al momento della chiamata,",
-             "quindi è compreso tra 0 e 255. La funzione opera quando TMR0 conta il clock",
-             "interno, con o senza interrupt: lo fanno contare ON TIMER INTERRUPT e SET",
-             "INTERNAL CLOCK. Senza queste istruzioni TMR0 conta gli impulsi della linea A4,",
+             "quindi è compreso tra 0 e 255. La funzione opera, con o senza interrupt,",
+             "quando TMR0 conta il clock interno, come avviene dopo ON TIMER INTERRUPT o",
+             "SET INTERNAL CLOCK. Senza queste istruzioni TMR0 conta gli impulsi della linea A4,",
              "come all'accensione, e con A4 ferma RND restituisce sempre lo stesso numero.",
              "Con SET INIT TIMER TO Xo il numero è compreso tra Xo e 255 solo dopo la prima",
              "transizione FF->00: prima TMR0 conta da zero. Anche nella routine del timer",

@@ -141,7 +141,7 @@ const std::vector<TopicText>& TimerTopics() {
              "Imposta il divisore di frequenza",
              "",
              "Il clock del timer interno (TMR0) proviene da un segnale esterno applicato",
-             "al pin A4, oppure dal clock interno (frequenza del quarzo / 4),",
+             "alla linea A4, oppure dal clock interno (frequenza del quarzo / 4),",
              "diviso per un fattore che il programmatore imposta (il prescaler).",
              "I fattori di divisione di frequenza sono: 1)1:2 , 2)1:4 , 3)1:8 , 4)1:16 , 5)1:32 "
              ", 6)1:64 , 7)1:128 , 8)1:256",
