@@ -441,6 +441,44 @@ std::vector<std::string_view> SixLevelsUnderAnInterrupt(std::string_view line) {
             "END SUB"};
 }
 
+// Five levels of subroutines under an interrupt whose routine calls U, then
+// V, then the library routines of DIV10, WRITE and READ, one after another;
+// U holds `inU`.
+std::vector<std::string_view> FiveLevelsUnderARoutineCallingInTurn(std::string_view inU) {
+    return {"Dim X, Y as Byte",
+            "On External Interrupt call Gestore",
+            "CALL S1",
+            "END",
+            "SUB S1",
+            "CALL S2",
+            "END SUB",
+            "SUB S2",
+            "CALL S3",
+            "END SUB",
+            "SUB S3",
+            "CALL S4",
+            "END SUB",
+            "SUB S4",
+            "CALL S5",
+            "END SUB",
+            "SUB S5",
+            "X = 1",
+            "END SUB",
+            "SUB Gestore",
+            "CALL U",
+            "CALL V",
+            "Y = Div10( X )",
+            "Write Y , 5",
+            "Y = Read( 5 )",
+            "END SUB",
+            "SUB U",
+            inU,
+            "END SUB",
+            "SUB V",
+            "Y = 2",
+            "END SUB"};
+}
+
 TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
     constexpr std::string_view kReserved =
         "Nome di variabile riservato dal sistema o sintassi sbagliata";
@@ -473,6 +511,9 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
         {"ShowTopicCall", SixLevelsUnderAnInterrupt("Y = X + 1")},
         {"ShowTopicCall", SixLevelsUnderAnInterrupt("CALL K"), kTooDeep},
         {"ShowTopicCall", SixLevelsUnderAnInterrupt("Write X , 10"), kTooDeep},
+        // Calls one after another take one level; a call inside U one more.
+        {"ShowTopicCall", FiveLevelsUnderARoutineCallingInTurn("Y = 1")},
+        {"ShowTopicCall", FiveLevelsUnderARoutineCallingInTurn("Y = Div10( X )"), kTooDeep},
         {"ShowTopicClear",
          {"> Clear A       'Azzera la porta A", "> Clear Port B  'Azzera la porta B",
           "> Clear B4      'Azzera linea di I/O B4", "> Clear Line A2 'Azzera linea di I/O A2",
