@@ -209,6 +209,16 @@ TEST(TopicsTimer, ExampleLinesTranslate) {
          {"> Set External Interrupt ON", "> Set External Interrupt OFF", "END"}},
         {"ShowTopicOnLineInterrupt",
          {"> On Line Interrupt call Display", "END", "> SUB Display", "> END SUB"}},
+        // Which lines stay inputs (the chip cases show the calls).
+        {"ShowTopicOnLineInterrupt",
+         {"> Config B0,B4 As Input", "> On Line Interrupt call Display", "END", "> SUB Display",
+          "> END SUB"}},
+        {"ShowTopicOnLineInterrupt",
+         {"~ Config B0 As Input", "On Line Interrupt call Display", "END", "SUB Display",
+          "END SUB"}},
+        {"ShowTopicOnLineInterrupt",
+         {"~ Config B As Input", "On Line Interrupt call Display", "END", "SUB Display",
+          "END SUB"}},
         {"ShowTopicSetLineInterrupt",
          {"> Set Line Interrupt On", "> Set Line Interrupt Off", "END"}},
     });
