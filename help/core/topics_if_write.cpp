@@ -431,6 +431,8 @@ const std::vector<TopicText>& StatementTopicsIfToWrite() {
              "da questo intervallo è rifiutato con il messaggio:",
              "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63",
              "Un indirizzo dato da una variabile non è controllato.",
+             "Durante la scrittura di ogni byte (circa 4 ms, fino a 10 ms) le interrupt",
+             "attendono: vedere On Timer Interrupt.",
              "",
              "VEDERE: READ",
          }},
