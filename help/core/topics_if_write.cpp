@@ -394,6 +394,7 @@ const std::vector<TopicText>& StatementTopicsIfToWrite() {
              "Wait X,Y      'Viene eseguita X Volte l'istruzione 'Wait Y'",
              "Wait 255      'Max ritardo di  1 msec con quarzo da 4 MHz",
              "Wait 255,255  'Max ritardo di 261 msec con quarzo da 4 MHz",
+             "Con X e Y a 0 (contano 256) Wait X,Y arriva a 263 msec con quarzo da 4 MHz.",
              " ",
              "...",
          }},
