@@ -440,73 +440,39 @@ std::vector<std::string_view> SixLevelsAround(std::string_view deepest) {
             "END SUB",   "SUB S6",           deepest,   "END SUB"};
 }
 
+// A main program whose deepest call is at `levels` (S1 calls S2 and so on,
+// the last sets X), under an interrupt whose routine Gestore stands in
+// `routines` with what it calls.
+std::vector<std::string_view> MainProgramAtLevelUnderAnInterrupt(
+    int levels, const std::vector<std::string_view>& routines) {
+    static constexpr std::string_view kSubs[] = {"SUB S1", "SUB S2", "SUB S3",
+                                                 "SUB S4", "SUB S5", "SUB S6"};
+    static constexpr std::string_view kCalls[] = {"CALL S1", "CALL S2", "CALL S3",
+                                                  "CALL S4", "CALL S5", "CALL S6"};
+    std::vector<std::string_view> lines = {"Dim X, Y as Byte", "On External Interrupt call Gestore",
+                                           kCalls[0], "END"};
+    for (int level = 1; level <= levels; ++level) {
+        lines.push_back(kSubs[level - 1]);
+        lines.push_back(level < levels ? kCalls[level] : "X = 1");
+        lines.push_back("END SUB");
+    }
+    lines.insert(lines.end(), routines.begin(), routines.end());
+    return lines;
+}
+
 // Six levels of subroutines under an interrupt whose routine holds `line`.
 std::vector<std::string_view> SixLevelsUnderAnInterrupt(std::string_view line) {
-    return {"Dim X, Y as Byte",
-            "On External Interrupt call Gestore",
-            "CALL S1",
-            "END",
-            "SUB S1",
-            "CALL S2",
-            "END SUB",
-            "SUB S2",
-            "CALL S3",
-            "END SUB",
-            "SUB S3",
-            "CALL S4",
-            "END SUB",
-            "SUB S4",
-            "CALL S5",
-            "END SUB",
-            "SUB S5",
-            "CALL S6",
-            "END SUB",
-            "SUB S6",
-            "X = 1",
-            "END SUB",
-            "SUB Gestore",
-            line,
-            "END SUB",
-            "SUB K",
-            "END SUB"};
+    return MainProgramAtLevelUnderAnInterrupt(6,
+                                              {"SUB Gestore", line, "END SUB", "SUB K", "END SUB"});
 }
 
 // Five levels of subroutines under an interrupt whose routine calls U, then
 // V, then the library routines of DIV10, WRITE and READ, one after another;
 // U holds `inU`.
 std::vector<std::string_view> FiveLevelsUnderARoutineCallingInTurn(std::string_view inU) {
-    return {"Dim X, Y as Byte",
-            "On External Interrupt call Gestore",
-            "CALL S1",
-            "END",
-            "SUB S1",
-            "CALL S2",
-            "END SUB",
-            "SUB S2",
-            "CALL S3",
-            "END SUB",
-            "SUB S3",
-            "CALL S4",
-            "END SUB",
-            "SUB S4",
-            "CALL S5",
-            "END SUB",
-            "SUB S5",
-            "X = 1",
-            "END SUB",
-            "SUB Gestore",
-            "CALL U",
-            "CALL V",
-            "Y = Div10( X )",
-            "Write Y , 5",
-            "Y = Read( 5 )",
-            "END SUB",
-            "SUB U",
-            inU,
-            "END SUB",
-            "SUB V",
-            "Y = 2",
-            "END SUB"};
+    return MainProgramAtLevelUnderAnInterrupt(
+        5, {"SUB Gestore", "CALL U", "CALL V", "Y = Div10( X )", "Write Y , 5", "Y = Read( 5 )",
+            "END SUB", "SUB U", inU, "END SUB", "SUB V", "Y = 2", "END SUB"});
 }
 
 TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
