@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -402,6 +404,34 @@ TEST(HelpTopicsAscToGoto, TheTranslatorDoesWhatTheTopicsSay) {
     }
 }
 
+// The CONFIG topic's way to start an output port at 0: CONFIG sets the lines
+// before the program's statements, so the port is written while it is still
+// an input and made an output only after that.
+TEST(HelpTopicsAscToGoto, TheConfigExampleWritesThePortBeforeItBecomesAnOutput) {
+    Translator translator;
+    const TranslationResult result = translator.TranslateProgram(
+        "Config B As Input\r\nOutput B , 0\r\nReconfig B As Output\r\nEND\r\n", "");
+    ASSERT_FALSE(result.flagError) << result.asmText;
+    // The writes to TRISB and PORTB in their order, each with the literal W holds.
+    std::vector<std::string> writes;
+    std::string literal;
+    std::istringstream lines(result.asmText);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string op, operand;
+        words >> op >> operand;
+        std::transform(op.begin(), op.end(), op.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        if (op == "MOVLW") literal = operand;
+        if (op == "MOVWF" && (operand == "Reg_TrisB" || operand == "Reg_PortB")) {
+            writes.push_back(operand + " = " + literal);
+        }
+    }
+    EXPECT_EQ(writes,
+              (std::vector<std::string>{"Reg_TrisB = 0xFF", "Reg_PortB = 0", "Reg_TrisB = 0"}))
+        << result.asmText;
+}
+
 // Six levels of subroutines with `deepest` in the sixth.
 std::vector<std::string_view> SixLevelsAround(std::string_view deepest) {
     return {"Data 1, 2", "Dim X, Y as Byte", "CALL S1", "END",     "SUB S1", "CALL S2",
@@ -410,35 +440,39 @@ std::vector<std::string_view> SixLevelsAround(std::string_view deepest) {
             "END SUB",   "SUB S6",           deepest,   "END SUB"};
 }
 
+// A main program whose deepest call is at `levels` (S1 calls S2 and so on,
+// the last sets X), under an interrupt whose routine Gestore stands in
+// `routines` with what it calls.
+std::vector<std::string_view> MainProgramAtLevelUnderAnInterrupt(
+    int levels, const std::vector<std::string_view>& routines) {
+    static constexpr std::string_view kSubs[] = {"SUB S1", "SUB S2", "SUB S3",
+                                                 "SUB S4", "SUB S5", "SUB S6"};
+    static constexpr std::string_view kCalls[] = {"CALL S1", "CALL S2", "CALL S3",
+                                                  "CALL S4", "CALL S5", "CALL S6"};
+    std::vector<std::string_view> lines = {"Dim X, Y as Byte", "On External Interrupt call Gestore",
+                                           kCalls[0], "END"};
+    for (int level = 1; level <= levels; ++level) {
+        lines.push_back(kSubs[level - 1]);
+        lines.push_back(level < levels ? kCalls[level] : "X = 1");
+        lines.push_back("END SUB");
+    }
+    lines.insert(lines.end(), routines.begin(), routines.end());
+    return lines;
+}
+
 // Six levels of subroutines under an interrupt whose routine holds `line`.
 std::vector<std::string_view> SixLevelsUnderAnInterrupt(std::string_view line) {
-    return {"Dim X, Y as Byte",
-            "On External Interrupt call Gestore",
-            "CALL S1",
-            "END",
-            "SUB S1",
-            "CALL S2",
-            "END SUB",
-            "SUB S2",
-            "CALL S3",
-            "END SUB",
-            "SUB S3",
-            "CALL S4",
-            "END SUB",
-            "SUB S4",
-            "CALL S5",
-            "END SUB",
-            "SUB S5",
-            "CALL S6",
-            "END SUB",
-            "SUB S6",
-            "X = 1",
-            "END SUB",
-            "SUB Gestore",
-            line,
-            "END SUB",
-            "SUB K",
-            "END SUB"};
+    return MainProgramAtLevelUnderAnInterrupt(6,
+                                              {"SUB Gestore", line, "END SUB", "SUB K", "END SUB"});
+}
+
+// Five levels of subroutines under an interrupt whose routine calls U, then
+// V, then the library routines of DIV10, WRITE and READ, one after another;
+// U holds `inU`.
+std::vector<std::string_view> FiveLevelsUnderARoutineCallingInTurn(std::string_view inU) {
+    return MainProgramAtLevelUnderAnInterrupt(
+        5, {"SUB Gestore", "CALL U", "CALL V", "Y = Div10( X )", "Write Y , 5", "Y = Read( 5 )",
+            "END SUB", "SUB U", inU, "END SUB", "SUB V", "Y = 2", "END SUB"});
 }
 
 TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
@@ -473,6 +507,9 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
         {"ShowTopicCall", SixLevelsUnderAnInterrupt("Y = X + 1")},
         {"ShowTopicCall", SixLevelsUnderAnInterrupt("CALL K"), kTooDeep},
         {"ShowTopicCall", SixLevelsUnderAnInterrupt("Write X , 10"), kTooDeep},
+        // Calls one after another take one level; a call inside U one more.
+        {"ShowTopicCall", FiveLevelsUnderARoutineCallingInTurn("Y = 1")},
+        {"ShowTopicCall", FiveLevelsUnderARoutineCallingInTurn("Y = Div10( X )"), kTooDeep},
         {"ShowTopicClear",
          {"> Clear A       'Azzera la porta A", "> Clear Port B  'Azzera la porta B",
           "> Clear B4      'Azzera linea di I/O B4", "> Clear Line A2 'Azzera linea di I/O A2",
@@ -481,6 +518,8 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
         {"ShowTopicConfig",
          {"> Config A3 As Input", "> Config A1,B5 As Output", "> Config B As Input",
           "~ Config port A as Input", "~ Config line A2 as Input", "END"}},
+        {"ShowTopicConfig",
+         {"> Config B As Input", "> Output B , 0", "> Reconfig B As Output", "END"}},
         {"ShowTopicConst",
          {"Dim X as Byte", "> Const LineaInput = A3", "> Const LineaRicezione = B0",
           "> Symbol PortIo = B", "> X = Input( LineaInput )", "> X = Input( A3 )",
@@ -529,6 +568,12 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
          {"Dim I, X, Y, K as Byte", "> For I = 1 to 10", "X = I", "> Next I",
           "> For I=1 to 10 step 9", "X = I", "> Next I", "> For I=10 to 1 step -9", "X = I",
           "Next I", "> For I=X to Y step K", "X = I", "Next I", "END"}},
+        {"ShowTopicFor",
+         {"Dim I, X, Y, N as Byte", "~ X = 5", "~ Y = 2", "~ For I = X to Y", "N = N + 1", "Next I",
+          "END"}},
+        {"ShowTopicFor",
+         {"Dim I, N as Byte", "~ For I = 5 to 2", "N = N + 1", "Next I", "END"},
+         "Controllare l'istruzione FOR...NEXT"},
         {"ShowTopicGetData",
          {"Data 3, 7", "Dim X, Y, Indice as Byte", "> X = GetData(1)", "> Y = GetData(Indice)",
           "> IF GetData(X) > Y THEN", "X = 0", "End If", "END"}},
