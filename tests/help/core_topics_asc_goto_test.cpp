@@ -486,6 +486,7 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
           "> Symbol PortIo = B", "> X = Input( LineaInput )", "> X = Input( A3 )",
           "X = Input( LineaRicezione )", "X = Input( PortIo )", "END"}},
         {"ShowTopicData", {"> DATA 3, 7, 123, 78", "> DATA 0x5A , \"Prova\" , B'01101100'", "END"}},
+        {"ShowTopicData", {"~ DATA 300", "END"}, "Costante numerica non ammessa"},
         {"ShowTopicDim",
          {"> Dim X as Byte", "> Dim Y as Integer", "> Dim Z as Single", "> Dim Temp, Lato as Byte",
           "~ Z = 2.75", "END"}},

@@ -54,6 +54,7 @@ const char* const kWriteItem = "Sintassi non corretta o non valida";
 const char* const kReconfigList = "Riconfigurazioni multiple non valide";
 const char* const kConst = "Definizione errata di CONST/SYMBOL";
 const char* const kReserved = "Nome di variabile riservato dal sistema o sintassi sbagliata";
+const char* const kConstant = "Costante numerica non ammessa";
 
 const Family kFamilies[] = {
     // NOT, arithmetic or a second value around INPUT(...) in a condition.
@@ -168,6 +169,30 @@ const Family kFamilies[] = {
     {"ReconfigList",
      "RECONFIG A,B1,B7 AS INPUT",
      {{"RECONFIG ,B1,B7 AS INPUT", kReconfigList}, {"RECONFIG A,,B1 AS INPUT", kReconfigList}}},
+    // Wherever a byte is used, a constant is one an assignment stores: -256
+    // to 255, a negative one as its two's complement.
+    {"ByteConstant",
+     "DATA 255, -1, -256\nIF X > 255 THEN Y = 2\nDO WHILE X < -1\nLOOP\nSELECT CASE X\n"
+     "CASE 255\nY = 1\nCASE 9 TO 255\nY = 2\nEND SELECT\nX = X + 255\nX = Y - -256\n"
+     "Z = Y AND &HFF\nOUTPUT B, &HA0\nIF INPUT(B) > 255 THEN Y = 2\nX = 300 - 100",
+     {{"IF X > 300 THEN Y = 2", kConstant},
+      {"DO WHILE X < 1000\nLOOP", kConstant},
+      {"SELECT CASE X\nCASE 256\nY = 1\nEND SELECT", kConstant},
+      {"SELECT CASE X\nCASE 9 TO 300\nY = 1\nEND SELECT", kConstant},
+      {"SELECT CASE X\nCASE 1, 300\nY = 1\nEND SELECT", kConstant},
+      {"X = X + 256", kConstant},
+      {"X = Y + 300", kConstant},
+      {"X = Y - -257", kConstant},
+      {"X = Y + 255,5", kConstant},
+      {"Z = Y AND &H1FF", kConstant},
+      {"Z = 256 OR Y", kConstant},
+      {"OUTPUT B, &H3A0", kConstant},
+      {"OUTPUT B, -257", kConstant},
+      {"DATA 300", kConstant},
+      {"DATA 1, B'0', 256", kConstant},
+      {"IF INPUT(B) > 300 THEN Y = 2", kConstant},
+      {"IF 1000 > INPUT(A) THEN Y = 2", kConstant},
+      {"WRITE 256, 12", kConstant}}},
 };
 
 class WholeStatement : public ::testing::TestWithParam<Family> {};
