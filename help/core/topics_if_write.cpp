@@ -223,6 +223,8 @@ const std::vector<TopicText>& StatementTopicsIfToWrite() {
              "Il confronto con la costante 0 legge la variabile come numero con segno:",
              "con X = 150, Case Is > 0 non è soddisfatto; si scrive Case Is >= 1",
              "(vedere Aritmetica di base).",
+             "CASE ELSE, se c'è, è l'ultimo caso del blocco e compare una sola volta:",
+             "un CASE scritto dopo CASE ELSE è rifiutato.",
              "I blocchi SELECT CASE possono essere annidati.",
              "",
              "---Esempio---",

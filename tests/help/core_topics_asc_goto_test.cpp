@@ -481,6 +481,7 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
         {"ShowTopicConfig",
          {"> Config A3 As Input", "> Config A1,B5 As Output", "> Config B As Input",
           "~ Config port A as Input", "~ Config line A2 as Input", "END"}},
+        {"ShowTopicConfig", {"~ Config B0, B5As Input", "END"}, {}, true},
         {"ShowTopicConst",
          {"Dim X as Byte", "> Const LineaInput = A3", "> Const LineaRicezione = B0",
           "> Symbol PortIo = B", "> X = Input( LineaInput )", "> X = Input( A3 )",

@@ -31,7 +31,7 @@ std::string Program(const std::string& statements) {
 
 struct Slip {
     const char* typed;
-    const char* report;  // the message of the first report
+    std::string report;  // the message of the first report
 };
 
 struct Family {
@@ -55,6 +55,9 @@ const char* const kReconfigList = "Riconfigurazioni multiple non valide";
 const char* const kConst = "Definizione errata di CONST/SYMBOL";
 const char* const kReserved = "Nome di variabile riservato dal sistema o sintassi sbagliata";
 const char* const kConstant = "Costante numerica non ammessa";
+const char* const kElseNotLast =
+    "CASE ELSE deve essere l'ultimo caso del blocco SELECT CASE e pu\xC3\xB2 comparire una sola "
+    "volta";
 
 const Family kFamilies[] = {
     // NOT, arithmetic or a second value around INPUT(...) in a condition.
@@ -193,6 +196,24 @@ const Family kFamilies[] = {
       {"IF INPUT(B) > 300 THEN Y = 2", kConstant},
       {"IF 1000 > INPUT(A) THEN Y = 2", kConstant},
       {"WRITE 256, 12", kConstant}}},
+    // CASE ELSE opens no test: a case after it would run after its body.
+    {"CaseElseLast",
+     "SELECT CASE X\nCASE 1\nY=1\nCASE ELSE\nY=2\nEND SELECT",
+     {{"SELECT CASE X\nCASE 1\nY=1\nCASE ELSE\nY=2\nCASE ELSE\nY=3\nEND SELECT", kElseNotLast},
+      {"SELECT CASE X\nCASE ELSE\nY=2\nCASE 1\nY=1\nEND SELECT", kElseNotLast},
+      {"SELECT CASE X\nCASE 1\nY=1\nCASE ELSE\nY=2\nCASE 3 TO 5\nY=3\nEND SELECT", kElseNotLast},
+      {"SELECT CASE X\nCASE 1\nSELECT CASE Y\nCASE ELSE\nZ=1\nCASE IS > 2\nZ=2\nEND SELECT\n"
+       "END SELECT",
+       kElseNotLast}}},
+    // A CONFIG or RECONFIG item is a port or a line and nothing else.
+    {"ConfigItems",
+     "CONFIG B0, B5 AS INPUT\nCONFIG B7 AS INPUT\nRECONFIG B0, B5 AS INPUT",
+     {{"CONFIG B0, B5As Input", "Istruzione CONFIG errata"},
+      {"CONFIG B7As Input", "Istruzione CONFIG errata"},
+      {"CONFIG B0, B5AS AS INPUT", "Tipo di configurazione non ammessa"},
+      {"CONFIG B7AS AS INPUT", "Istruzione non riconosciuta"},
+      {"RECONFIG B0, B5As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"},
+      {"RECONFIG B7As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"}}},
 };
 
 class WholeStatement : public ::testing::TestWithParam<Family> {};
