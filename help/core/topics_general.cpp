@@ -72,6 +72,8 @@ const std::vector<TopicText>& GeneralTopics() {
              "    traduttore segnala:",
              "Variabile o Espressione algebrica non definita",
              "    Si scrive invece X = 0x4A, IF X > 0x3A THEN, Write 0x12, 0x05.",
+             "    Un numero binario ha al più 8 cifre, solo 0 e 1, senza spazi:",
+             "    X = B'011012' è rifiutato.",
              "",
              "*** ATTENZIONE ***",
              " - Il programma crea variabili dinamiche il cui nome",

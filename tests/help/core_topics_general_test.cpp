@@ -41,6 +41,8 @@ TEST(TopicsGeneral, ExampleLinesTranslate) {
          {"Dim X, Y as Byte", "~ IF X > 300 THEN", "Y = 1", "End If", "END"},
          "Costante numerica non ammessa"},
         {"ShowTopicArithmetic", {"~ DATA 300", "END"}, "Costante numerica non ammessa"},
+        // A binary number has only the digits 0 and 1.
+        {"ShowTopicArithmetic", {"Dim X as Byte", "~ X = B'011012'", "END"}, {}, true},
         {"ShowTopicArithmetic", {"Write 300, 5", "END"}, "Costante numerica non ammessa"},
     });
 }

@@ -58,6 +58,7 @@ const char* const kConstant = "Costante numerica non ammessa";
 const char* const kElseNotLast =
     "CASE ELSE deve essere l'ultimo caso del blocco SELECT CASE e pu\xC3\xB2 comparire una sola "
     "volta";
+const char* const kBinary = "Valore binario non corretto";
 
 const Family kFamilies[] = {
     // NOT, arithmetic or a second value around INPUT(...) in a condition.
@@ -214,6 +215,13 @@ const Family kFamilies[] = {
       {"CONFIG B7AS AS INPUT", "Istruzione non riconosciuta"},
       {"RECONFIG B0, B5As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"},
       {"RECONFIG B7As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"}}},
+    // A binary literal has only the digits 0 and 1.
+    {"BinaryLiteral",
+     "X = B'011010'\nX = B'01'\nX = B''",
+     {{"X = B'011012'", kBinary},
+      {"X = B'01 1101'", kBinary},
+      {"X = B'1X1'", kBinary},
+      {"X = B'0101 ' il valore", kBinary}}},
 };
 
 class WholeStatement : public ::testing::TestWithParam<Family> {};
@@ -250,6 +258,31 @@ TEST(WholeStatement, ALiteralFollowedByASumIsTheSum) {
         const auto r = t.TranslateProgram(Program(statement), "");
         EXPECT_FALSE(r.flagError) << statement << "\n" << r.asmText;
         EXPECT_NE(r.asmText.find(lines), std::string::npos) << statement << "\n" << r.asmText;
+    }
+}
+
+// The literals of a line are read as such before a string or a comment, and
+// ASC('B') is a character: each typed line translates as the line written
+// with the plain number.
+TEST(WholeStatement, LiteralsBeforeAStringOrACommentAreRead) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"X = ASC('B')", "X = 66"},
+        {"X = ASC('b')", "X = 66"},
+        {"X = ASC('B') + 1", "X = 66 + 1"},
+        {"WRITE B'0101', \"OK\", 3", "WRITE 5, \"OK\", 3"},
+        {"DATA B'0101', \"OK\"\nX = GETDATA(7)", "DATA 5, \"OK\"\nX = GETDATA(7)"},
+        {"X = B'0101'   ' il valore \"5\"", "X = 5"},
+        {"X = ASC('B') ' vale \"B\"", "X = 66"},
+        {"WRITE ASC('x'), \"y\", 3", "WRITE 88, \"y\", 3"},
+        {"X = 5 ' un commento con ASC( e B'2", "X = 5"},
+    };
+    tavolux::Translator t;
+    for (const auto& [typed, plain] : cases) {
+        const auto r = t.TranslateProgram(Program(typed), "");
+        const auto base = t.TranslateProgram(Program(plain), "");
+        EXPECT_FALSE(r.flagError) << typed << "\n" << r.asmText;
+        EXPECT_FALSE(base.flagError) << plain << "\n" << base.asmText;
+        EXPECT_EQ(r.asmText, base.asmText) << typed;
     }
 }
 
