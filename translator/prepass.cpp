@@ -40,9 +40,22 @@ constexpr std::string_view kAtLabel =
     "Non \xE8 ammesso l'uso del caratere '@' come inizion di una Label";
 constexpr std::string_view kNoEnd =
     "Il programma main deve concludersi con lo step END. Non \xE8 stata trovata l'istruzione END";
-// A label named like a word of the dialect ("CASE:", "STOP:") is that word
-// mistyped, not a label.
+// A label named like a word of the dialect ("CASE:", "STOP:"), or beginning
+// with CASE ("CASE1:", "CASEELSE:"), is that word mistyped, not a label.
 constexpr std::string_view kLabelWord = "Nome di etichetta non ammesso: ";
+// In a SELECT CASE block "DEFAULT : Y=5" is a mistyped case line, not a
+// label that the statements of the case before run on to.
+constexpr std::string_view kLabelInSelect =
+    "In un blocco SELECT CASE un'etichetta non pu\xF2 avere istruzioni sulla stessa riga (un "
+    "caso si scrive CASE seguito dal valore): ";
+// The labels that begin with "@" are the translator's own.
+constexpr std::string_view kGotoOwnLabel =
+    "Non \xE8 ammesso un GOTO a un'etichetta che inizia con '@', riservata al traduttore: ";
+// "IF X = 3 THEN Y = 9: Z = 10" reads in other BASICs as two statements that
+// both depend on the condition; here the IF would end at the colon.
+constexpr std::string_view kStatementAfterIf =
+    "Dopo un IF su una sola riga non pu\xF2 seguire un'altra istruzione separata da ':'. Usare "
+    "la forma a blocco: IF ... THEN su una riga, le istruzioni nelle righe seguenti, poi END IF";
 constexpr std::string_view kSubsAfterMain =
     "La definizione delle Subroutine deve seguire il programma main (principale).";
 
@@ -130,6 +143,15 @@ size_t CommentStart(std::string_view s) {
     return std::string_view::npos;
 }
 
+bool IsWordLabel(const std::string& name) {
+    return Translator::IsDialectWord(name) || StartsWith(name, "CASE");
+}
+
+// The target of a GOTO statement, empty for any other statement.
+std::string GotoTarget(const std::string& statement) {
+    return StartsWith(statement, "GOTO ") ? Trim(Mid(statement, 6)) : std::string();
+}
+
 struct Slot {
     std::string text;
     bool standalone;  // a statement of its own, not a part of an expanded block
@@ -146,9 +168,10 @@ struct LineOutcome {
 class LineNormaliser {
   public:
     // `inAsmBlock`: the line stands inside an ASM{ ... } block, where a label
-    // is the assembler's and may take any name.
-    LineNormaliser(std::string_view sourceLine, bool inAsmBlock)
-        : s_(sourceLine), inAsmBlock_(inAsmBlock) {}
+    // is the assembler's and may take any name. `selectDepth`: the SELECT
+    // CASE blocks open before the line, kept up to date with its statements.
+    LineNormaliser(std::string_view sourceLine, bool inAsmBlock, int& selectDepth)
+        : s_(sourceLine), inAsmBlock_(inAsmBlock), selectDepth_(selectDepth) {}
 
     LineOutcome Run() {
         Normalise();
@@ -188,7 +211,10 @@ class LineNormaliser {
     }
 
     void Add(std::string slot, bool standalone) {
-        if (!slot.empty()) out_.slots.push_back({std::move(slot), standalone});
+        if (slot.empty()) return;
+        if (StartsWith(slot, "SELECT CASE ")) ++selectDepth_;
+        if (slot == "END SELECT" && selectDepth_ > 0) --selectDepth_;
+        out_.slots.push_back({std::move(slot), standalone});
     }
 
     // Only an apostrophe that starts no literal starts a comment; the
@@ -360,7 +386,7 @@ class LineNormaliser {
             done = true;
             if (StartsWith(s_, "@")) return Fail(std::string(kAtLabel));
             const std::string name = Left(s_, c - 1);
-            if (!inAsmBlock_ && Translator::IsDialectWord(name)) {
+            if (!inAsmBlock_ && IsWordLabel(name)) {
                 return Fail(std::string(kLabelWord) + name);
             }
             if (c > 1) Add("A>" + s_, false);
@@ -387,13 +413,19 @@ class LineNormaliser {
     // followed it, so that a bare name is a label.
     bool Piece(std::string piece, bool beforeColon) {
         if (piece.empty()) return true;
+        if (oneLineIfBefore_) return Fail(std::string(kStatementAfterIf));
+        if (!labelInSelect_.empty()) return Fail(std::string(kLabelInSelect) + labelInSelect_);
         if (piece == "ENDIF") piece = "END IF";
-        if (BeginsWithWord(piece, "IF")) return PieceIf(piece);
+        if (BeginsWithWord(piece, "IF")) {
+            oneLineIfBefore_ = true;
+            return PieceIf(piece);
+        }
         if (beforeColon && !ContainsAnyOf(piece, kNotLabelPiece)) {
             if (StartsWith(piece, "@")) return Fail(std::string(kAtLabel), false);
-            if (!inAsmBlock_ && Translator::IsDialectWord(piece)) {
+            if (!inAsmBlock_ && IsWordLabel(piece)) {
                 return Fail(std::string(kLabelWord) + piece);
             }
+            if (!inAsmBlock_ && selectDepth_ > 0) labelInSelect_ = piece;
             Add("A>" + piece + ":", false);
             return true;
         }
@@ -401,8 +433,7 @@ class LineNormaliser {
         return true;
     }
 
-    // An IF in a split line is one-line IF up to the next colon:
-    // "IF X = 1 THEN Y = 2: Z = 3" leaves Z = 3 out of the IF.
+    // An IF in a split line is a one-line IF, the last statement of its line.
     bool PieceIf(const std::string& piece) {
         const int t = FindOutsideLiterals(piece, " THEN ");
         const int e = FindOutsideLiterals(piece, " ELSE ");
@@ -483,6 +514,9 @@ class LineNormaliser {
 
     std::string s_;
     bool inAsmBlock_;
+    int& selectDepth_;
+    bool oneLineIfBefore_ = false;  // a piece of the split line was a one-line IF
+    std::string labelInSelect_;     // a label of the split line, in a SELECT CASE block
     LineOutcome out_;
 };
 
@@ -495,6 +529,7 @@ void Translator::PreprocessSource() {
     int lastEnd = 0;     // slot of the last END statement
     int lastEndSub = 0;  // slot of the last END SUB statement
     bool inAsmBlock = false;
+    int selectDepth = 0;
     const std::string_view source = S.BasicText;
     size_t pos = 0;
     size_t lineEnd = 0;
@@ -503,8 +538,12 @@ void Translator::PreprocessSource() {
         pos = lineEnd + 2;
         S.CurrentStatement = std::string(line);
 
-        LineOutcome outcome = LineNormaliser(line, inAsmBlock).Run();
+        LineOutcome outcome = LineNormaliser(line, inAsmBlock, selectDepth).Run();
         for (Slot& slot : outcome.slots) {
+            if (!inAsmBlock && StartsWith(GotoTarget(slot.text), "@")) {
+                ReportError(std::string(kGotoOwnLabel) + GotoTarget(slot.text));
+                return;
+            }
             // An ASM{ block runs up to the first line that ends with "}".
             if (inAsmBlock || StartsWith(slot.text, "ASM{")) {
                 inAsmBlock = !EndsWith(RTrim(slot.text), "}");

@@ -352,6 +352,8 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
           "END"}},
         // A comparison inside parentheses.
         {"ShowTopicIf", {"Dim X as Byte", "~ IF (X>3) THEN", "X = 1", "End If", "END"}, {}, true},
+        // One statement after THEN on a line.
+        {"ShowTopicIf", {"Dim x, y, z as Byte", "~ IF x=3 Then y=9 : z=10", "END"}, {}, true},
         {"ShowTopicInput",
          {"Dim X as Byte", "Dim Y as Byte", "> X = Input( Line B3 )", "> Y = Input( port A )",
           "> IF Input(A3) = 1 Then ", "X = 1", "End If", "> IF Input(Line A3) Then ", "X = 2",
@@ -383,7 +385,7 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
                                  "~ Case Is >= 1",       "Y = 1",
                                  "~ Case 9 To 20",       "Y = 4",
                                  "End Select",           "END"}},
-        // CASE ELSE last and once.
+        // CASE ELSE last and once; a case line is CASE and its value.
         {"ShowTopicSelectCase",
          {"Dim X, Y as Byte", "Select Case X", "Case 1 : Y=1", "Case Else : Y=5", "Case 2 : Y=2",
           "End Select", "END"},
@@ -391,6 +393,20 @@ TEST(TopicsIfToWrite, ExampleLinesTranslate) {
          true},
         {"ShowTopicSelectCase",
          {"Dim X, Y as Byte", "Select Case X", "Case Else : Y=5", "Case Else : Y=6", "End Select",
+          "END"},
+         {},
+         true},
+        {"ShowTopicSelectCase",
+         {"Dim X, Y as Byte", "Select Case X", "~ Case1 : Y=1", "End Select", "END"},
+         {},
+         true},
+        {"ShowTopicSelectCase",
+         {"Dim X, Y as Byte", "Select Case X", "Case 1 : Y=1", "~ CaseElse : Y=5", "End Select",
+          "END"},
+         {},
+         true},
+        {"ShowTopicSelectCase",
+         {"Dim X, Y as Byte", "Select Case X", "Case 1 : Y=1", "~ Default : Y=5", "End Select",
           "END"},
          {},
          true},

@@ -175,11 +175,14 @@ TEST(Prepass, ColonsLabelsAndSplitLines) {
         {"X = 1: FINE", {"X = 1", "FINE"}},
         {"X = 1:: Y = 2:", {"X = 1", "Y = 2"}},
         {": X = 1", {"X = 1"}},
-        {"IF X = 1 THEN Y = 2: Z = 3", {"IF X = 1 THEN", "Y = 2", "END IF", "Z = 3"}},
+        // A one-line IF is the last statement of its line.
         {"X = 0: IF X = 1 THEN Y = 2 ELSE Y = 3",
          {"X = 0", "IF X = 1 THEN", "Y = 2", "ELSE", "Y = 3", "END IF"}},
-        {"IF X = 1 THEN GOTO A ELSE GOTO B: C:",
-         {"IF X = 1 THEN", "GOTO A", "ELSE", "GOTO B", "END IF", "A>C:"}},
+        {"INIZIO: IF X = 1 THEN GOTO INIZIO",
+         {"A>INIZIO:", "IF X = 1 THEN", "GOTO INIZIO", "END IF"}},
+        {"IF X = 1 THEN Y = 2:", {"IF X = 1 THEN", "Y = 2", "END IF"}},
+        {"X = 0: IF X = 1 THEN Y = 2 ELSE Y = 3 ::",
+         {"X = 0", "IF X = 1 THEN", "Y = 2", "ELSE", "Y = 3", "END IF"}},
         {"IFFY = 1: X = 2", {"IFFY = 1", "X = 2"}},
         {"Y = 1: endif", {"Y = 1", "END IF"}},
         // Inline assembly keeps its colons.
@@ -226,6 +229,10 @@ TEST(Prepass, ParenthesesThatPass) {
 
 // A faulty line ends the pass: the lines before it stay stored, nothing
 // after it is read, and the report quotes the line as written.
+const char* const kStatementAfterIf =
+    "Dopo un IF su una sola riga non pu\xF2 seguire un'altra istruzione separata da ':'. Usare "
+    "la forma a blocco: IF ... THEN su una riga, le istruzioni nelle righe seguenti, poi END IF";
+
 struct ErrorCase {
     const char* line;
     const char* message;
@@ -256,6 +263,9 @@ TEST(Prepass, FaultyLinesAreReported) {
         {"IF X = 1 THEN: Y = 2", "Sintassi non permetta.", true},
         {"X = 1: IF X = 1 GOTO A", "Sintassi non permetta.", true},
         {"X = 1: IF X = 1 THEN Y = 2 ELSE", "Sintassi non permetta.", true},
+        {"IF X = 1 THEN Y = 2: Z = 3", kStatementAfterIf, true},
+        {"X = 1: IF X = 1 THEN Y = 2: Z = 3", kStatementAfterIf, true},
+        {"IF X = 1 THEN GOTO A ELSE GOTO B: C:", kStatementAfterIf, true},
         {"X = (A + 1", "Controllare il livello di parentesi: ", true},
         {"X = A) + (1", "Controllare il livello di parentesi: ", true},
         {")X(", "Controllare il livello di parentesi: ", true},

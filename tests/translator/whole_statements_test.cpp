@@ -58,7 +58,21 @@ const char* const kConstant = "Costante numerica non ammessa";
 const char* const kElseNotLast =
     "CASE ELSE deve essere l'ultimo caso del blocco SELECT CASE e pu\xC3\xB2 comparire una sola "
     "volta";
+const char* const kStatementAfterIf =
+    "Dopo un IF su una sola riga non pu\xC3\xB2 seguire un'altra istruzione separata da ':'. "
+    "Usare la forma a blocco: IF ... THEN su una riga, le istruzioni nelle righe seguenti, poi "
+    "END IF";
 const char* const kBinary = "Valore binario non corretto";
+const char* const kLabelWord = "Nome di etichetta non ammesso: ";
+const char* const kLabelInSelect =
+    "In un blocco SELECT CASE un'etichetta non pu\xC3\xB2 avere istruzioni sulla stessa riga "
+    "(un caso si scrive CASE seguito dal valore): ";
+const char* const kGotoOwnLabel =
+    "Non \xC3\xA8 ammesso un GOTO a un'etichetta che inizia con '@', riservata al traduttore: ";
+
+std::string Report(const char* message, const char* name) {
+    return std::string(message) + name;
+}
 
 const Family kFamilies[] = {
     // NOT, arithmetic or a second value around INPUT(...) in a condition.
@@ -215,6 +229,13 @@ const Family kFamilies[] = {
       {"CONFIG B7AS AS INPUT", "Istruzione non riconosciuta"},
       {"RECONFIG B0, B5As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"},
       {"RECONFIG B7As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"}}},
+    // A one-line IF is the last statement of its line.
+    {"OneLineIf",
+     "IF X = 3 THEN Y = 9\nZ = 10\nIF X = 3 THEN Y = 9 ELSE Y = 1\nZ = 1: IF X = 3 THEN Y = 9",
+     {{"IF X = 3 THEN Y = 9: Z = 10", kStatementAfterIf},
+      {"IF X = 3 THEN Y = 9 ELSE Y = 1: Z = 10", kStatementAfterIf},
+      {"Z = 1: IF X = 3 THEN Y = 9: Z = 10", kStatementAfterIf},
+      {"IF X = 3 THEN GOTO FINE: FINE:", kStatementAfterIf}}},
     // A binary literal has only the digits 0 and 1.
     {"BinaryLiteral",
      "X = B'011010'\nX = B'01'\nX = B''",
@@ -222,6 +243,27 @@ const Family kFamilies[] = {
       {"X = B'01 1101'", kBinary},
       {"X = B'1X1'", kBinary},
       {"X = B'0101 ' il valore", kBinary}}},
+    // A label named CASE..., or one with a statement after it in a SELECT
+    // CASE block, is a mistyped case line.
+    {"CaseLabels",
+     "SELECT CASE X\nCASE 1 : Y=1\nCASE ELSE : Y=5\nEND SELECT\nDEFAULT : Y=5",
+     {{"SELECT CASE X\nCase1 : Y=1\nEND SELECT", Report(kLabelWord, "CASE1")},
+      {"SELECT CASE X\nCASE 1 : Y=1\nCaseElse : Y=5\nEND SELECT", Report(kLabelWord, "CASEELSE")},
+      {"SELECT CASE X\nCase\xC2\xA0"
+       "1 : Y=1\nEND SELECT",
+       Report(kLabelWord,
+              "CASE\xC2\xA0"
+              "1")},
+      {"CASEOK:", Report(kLabelWord, "CASEOK")},
+      {"SELECT CASE X\nCASE 1 : Y=1\nDefault : Y=5\nEND SELECT", Report(kLabelInSelect, "DEFAULT")},
+      {"SELECT CASE X\nCASE 1\nSELECT CASE Y\nCASE 2 : Z=1\nEND SELECT\nALTRO: Y=5\nEND SELECT",
+       Report(kLabelInSelect, "ALTRO")}}},
+    // The labels that begin with "@" are the translator's own.
+    {"GotoOwnLabel",
+     "GOTO FINE\nFINE:",
+     {{"GOTO @1", Report(kGotoOwnLabel, "@1")},
+      {"GOTO @@GD", Report(kGotoOwnLabel, "@@GD")},
+      {"IF X = 1 THEN GOTO @2", Report(kGotoOwnLabel, "@2")}}},
 };
 
 class WholeStatement : public ::testing::TestWithParam<Family> {};
