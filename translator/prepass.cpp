@@ -111,7 +111,9 @@ bool BeginsBinaryLiteral(std::string_view s, size_t i) {
 // blanks ("ASC('A')", "ASC( \")\" )"); otherwise it runs to the first ")"
 // outside double quotes, for the length check to refuse it.
 size_t CharacterLiteralEnd(std::string_view s, size_t i) {
-    if (i + 4 > s.size() || UCase(s.substr(i, 4)) != "ASC(") return std::string_view::npos;
+    if (i + 4 > s.size() || (s[i] != 'A' && s[i] != 'a') || UCase(s.substr(i, 4)) != "ASC(") {
+        return std::string_view::npos;
+    }
     size_t j = s.find_first_not_of(' ', i + 4);
     if (j != std::string_view::npos && j + 3 < s.size()) {
         j = s.find_first_not_of(' ', j + 3);
