@@ -96,8 +96,8 @@ TEST(CollectDataArea, ValuesAreBytes) {
     DataPass p;
     EXPECT_EQ(p.Collect({"DATA 255, -1, 2.5, 3.5, &HFF, 05, +7, -256, 254.5"}),
               (std::vector<int>{255, -1, 2, 4, 255, 5, 7, -256, 254}));
-    for (const char* item :
-         {"300", "256", "255.5", "-257", "1E3", "&H1234", "&H100", "1E300", "4294967553"}) {
+    for (const char* item : {"300", "256", "255.5", "-257", "1E3", "&H1234", "&H100", "1E300",
+                             "4294967553", "99999999999999999999999"}) {
         const std::string line = std::string("DATA 1, ") + item + ", 2";
         DataPass q;
         q.Collect({line});
