@@ -38,18 +38,12 @@ Outcome Refused(std::string message) {
     return out;
 }
 
-// A whole constant brought into a byte: a negative value has 256 added once,
-// so -256 to 255 are accepted.
-std::optional<int> ConstantByte(double value) {
-    const auto n = text::ToIntInRange(value, -256, 255);
-    if (!n) return std::nullopt;
-    return *n < 0 ? *n + 256 : *n;
-}
-
+// A whole constant brought into a byte: a negative value has 256 added once.
 Outcome StoreConstant(const std::string& target, double value, const char* movlw,
                       const char* movwf) {
-    const auto n = ConstantByte(value);
+    auto n = Translator::ByteConstant(value);
     if (!n) return Refused("Costante numerica non ammessa");
+    if (*n < 0) *n += 256;
     if (*n == 0) return Lines({"CLRF " + target});
     return Lines({std::string(movlw) + Translator::FormatHexLiteral(*n), movwf + target});
 }
@@ -244,14 +238,13 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
             S.Flag_EepromRead = true;
             std::optional<std::string> load;
             if (IsNumber(a)) {
-                if (const auto imm = Translator::NumberImmediate(a)) {
+                if (const auto address = Translator::WholeNumberValue(a)) {
                     // The data EEPROM has the addresses 0 to 63.
-                    const int address = *Translator::WholeNumberValue(a);
-                    if (address < 0 || address > kEepromLast) {
+                    if (*address < 0 || *address > kEepromLast) {
                         ReportError(kEepromRange);
                         return;
                     }
-                    load = "MOVLW " + *imm;
+                    load = "MOVLW " + FormatHexLiteral(*address);
                 }
             } else if (IsVariable(a)) {
                 load = "MOVF " + a + " , W";

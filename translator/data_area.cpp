@@ -1,7 +1,6 @@
 // DATA: the constant bytes that GETDATA(n) reads. The values of all DATA
 // statements, in program order, go to ArrayDATA; the writer makes them a
 // table of RETLW lines behind "@@GD".
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -11,23 +10,6 @@
 namespace tavolux {
 
 using text::StartsWith;
-
-namespace {
-
-// The value of one item, a number and nothing else (decimal, or "&H" for
-// hexadecimal), rounded half to even; nothing when the item is not one
-// ("3MS", "3 7", "-&H5A", a word). Only the low byte reaches the table, so a
-// value beyond the integers keeps its low 16 bits.
-std::optional<int> ItemValue(const std::string& item) {
-    const auto value = text::ValWhole(item);
-    if (!value) return std::nullopt;
-    const double v = text::RoundHalfEven(*value);
-    if (!std::isfinite(v)) return 0;
-    if (v >= -2147483647.0 && v <= 2147483647.0) return static_cast<int>(v);
-    return static_cast<int>(std::fmod(v, 65536.0));
-}
-
-}  // namespace
 
 void Translator::CollectDataArea() {
     if (S.Flag_Error) return;
@@ -80,9 +62,18 @@ void Translator::CollectDataArea() {
                     }
                     value = 0;
                 } else {
-                    value = ItemValue(piece);
-                    if (!value) {
+                    // A number and nothing else (decimal, or "&H" for
+                    // hexadecimal): "3MS", "3 7", "-&H5A" or a word is none.
+                    // Its value, rounded half to even, is a byte the table
+                    // holds as it is: "DATA 300" is refused.
+                    const auto number = text::ValWhole(piece);
+                    if (!number) {
                         ReportError("Valore DATA non valido: " + piece);
+                        return;
+                    }
+                    value = ByteConstant(*number);
+                    if (!value) {
+                        ReportError("Costante numerica non ammessa");
                         return;
                     }
                 }

@@ -6,7 +6,6 @@
 // Against the constant 0 the byte is read as signed (bit 7 set is negative);
 // against any other constant, and between two variables, as unsigned.
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "basic_text.h"
@@ -23,15 +22,6 @@ using text::Trim;
 namespace {
 
 using enum Comparison;
-
-// The byte immediate of a numeric constant: rounded half to even, written by
-// its low byte ("0x00" for 256; only zero itself is "0").
-std::string ByteImmediate(double value) {
-    if (!std::isfinite(value)) return Translator::FormatHexLiteral(0);
-    const double rounded = text::RoundHalfEven(value);
-    const long long whole = static_cast<long long>(std::fmod(rounded, 65536.0));
-    return Translator::FormatHexLiteral(static_cast<int>(whole));
-}
 
 // The lines of a test. Instructions are written behind the indent; an entry
 // that starts with "A>" is already a whole label line.
@@ -174,9 +164,13 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         // Only "<=" and ">=" need the middle label, made after the frame's.
         const std::string m = (op == kLessEqual || op == kGreaterEqual) ? NewLabel() : "";
         if (IsNumber(right)) {
-            const double value = NumberValue(right);
-            lines = value == 0 ? CompareWithZero(op, x, f, m)
-                               : CompareWithConstant(op, x, ByteImmediate(value), f, m);
+            const auto k = NumberImmediate(right);
+            if (!k) {
+                ReportError("Costante numerica non ammessa");
+                return;
+            }
+            lines = NumberValue(right) == 0 ? CompareWithZero(op, x, f, m)
+                                            : CompareWithConstant(op, x, *k, f, m);
         } else if (IsVariable(right)) {
             lines = CompareVariables(op, x, right, f, m);
         } else {

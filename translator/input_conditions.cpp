@@ -3,7 +3,6 @@
 // label when the condition does not hold; they skip over their own lines
 // with relative jumps, which count instructions only.
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -59,13 +58,14 @@ std::vector<std::string> JumpsAfterSubtraction(Comparison op, bool carryWhenNotB
             "GOTO " + f};
 }
 
-// Whole port against a constant. Against 0 the port byte is read as signed
-// (bit 7 set is negative), against any other constant as unsigned.
-std::vector<std::string> PortWithConstant(Comparison op, const std::string& port, double value,
-                                          const std::string& f) {
+// Whole port against a constant, K its byte immediate. Against 0 the port
+// byte is read as signed (bit 7 set is negative), against any other constant
+// as unsigned.
+std::vector<std::string> PortWithConstant(Comparison op, const std::string& port, bool zero,
+                                          const std::string& k, const std::string& f) {
     const std::string reg = "Reg_Port" + port;
     const std::string load = "MOVF " + reg + " , W";
-    if (value == 0) {
+    if (zero) {
         switch (op) {
             case kEqual:
                 return {load, "BTFSS Reg_Status , Flag_Z", "GOTO " + f};
@@ -84,8 +84,6 @@ std::vector<std::string> PortWithConstant(Comparison op, const std::string& port
                         "GOTO " + f};
         }
     }
-    const std::string k = Translator::FormatHexLiteral(
-        static_cast<int>(std::fmod(text::RoundHalfEven(value), 65536.0)));
     // W becomes the port byte minus K (K minus it for "<>"); the carry is set
     // when the port byte is not below K (unsigned).
     std::vector<std::string> lines =
@@ -171,7 +169,12 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
             }
         } else if (IsPortName(input)) {
             if (IsNumber(v)) {
-                lines = PortWithConstant(op, input, NumberValue(v), f);
+                const auto k = NumberImmediate(v);
+                if (!k) {
+                    ReportError("Costante numerica non ammessa");
+                    return;
+                }
+                lines = PortWithConstant(op, input, NumberValue(v) == 0, *k, f);
             } else if (IsVariable(v)) {
                 lines = PortWithVariable(op, input, v, f);
             } else {

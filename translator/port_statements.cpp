@@ -100,9 +100,9 @@ void Translator::TranslatePortStatement(int k) {
         const std::string x = Trim(Mid(statement, comma + 1));
         if (!IsPortName(p)) return ReportError("Istruzione OUTPUT non riconosciuta");
         if (IsNumber(x)) {
-            const auto value = Translator::WholeNumberValue(x);
+            const auto value = NumberImmediate(x);
             if (!value) return ReportError("Costante numerica non ammessa");
-            lines = {"MOVLW " + FormatHexLiteral(*value), "MOVWF Reg_Port" + p};
+            lines = {"MOVLW " + *value, "MOVWF Reg_Port" + p};
         } else if (IsVariable(x)) {
             lines = {"MOVF " + x + " , W", "MOVWF Reg_Port" + p};
         } else {

@@ -29,14 +29,16 @@ void Translator::ConfigurePorts() {
                 ReportError(kUnknownDirection);
                 return;
             }
-            const int as = InStr(line, "AS ");
+            // AS is a word of its own: in "B5AS INPUT" it is glued to the
+            // last item, which is no port or line.
+            const int as = InStr(line, " AS ");
             if (as == 0) {
                 ReportError("Istruzione CONFIG errata");
                 return;
             }
             // The direction is the one word after "AS ": "AS INPUT 5", "AS
             // IMPUT" and "AS OUTPUT, B4 AS INPUT" are refused.
-            const auto direction = ReadDirection(Mid(line, as + 3));
+            const auto direction = ReadDirection(Mid(line, as + 4));
             if (!direction) {
                 ReportError(kUnknownDirection);
                 return;
@@ -46,7 +48,7 @@ void Translator::ConfigurePorts() {
             // The items, each a port ("A", "B") or a port line ("A0".."B7").
             std::vector<std::string> items;
             if (text::Contains(line, ",")) {
-                std::string list = Mid(line, 8, std::max(0, as - 9));
+                std::string list = Mid(line, 8, std::max(0, as - 8));
                 for (;;) {
                     const int comma = InStr(list, ",");
                     const std::string item = Trim(comma == 0 ? list : Mid(list, 1, comma - 1));

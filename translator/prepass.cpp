@@ -12,6 +12,7 @@
 // which become blanks everywhere, nothing in it is upper-cased, rewritten,
 // taken for a comment, a separator or a parenthesis.
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,9 +40,22 @@ constexpr std::string_view kAtLabel =
     "Non \xE8 ammesso l'uso del caratere '@' come inizion di una Label";
 constexpr std::string_view kNoEnd =
     "Il programma main deve concludersi con lo step END. Non \xE8 stata trovata l'istruzione END";
-// A label named like a word of the dialect ("CASE:", "STOP:") is that word
-// mistyped, not a label.
+// A label named like a word of the dialect ("CASE:", "STOP:"), or beginning
+// with CASE ("CASE1:", "CASEELSE:"), is that word mistyped, not a label.
 constexpr std::string_view kLabelWord = "Nome di etichetta non ammesso: ";
+// In a SELECT CASE block "DEFAULT : Y=5" is a mistyped case line, not a
+// label that the statements of the case before run on to.
+constexpr std::string_view kLabelInSelect =
+    "In un blocco SELECT CASE un'etichetta non pu\xF2 avere istruzioni sulla stessa riga (un "
+    "caso si scrive CASE seguito dal valore): ";
+// The labels that begin with "@" are the translator's own.
+constexpr std::string_view kGotoOwnLabel =
+    "Non \xE8 ammesso un GOTO a un'etichetta che inizia con '@', riservata al traduttore: ";
+// "IF X = 3 THEN Y = 9: Z = 10" reads in other BASICs as two statements that
+// both depend on the condition; here the IF would end at the colon.
+constexpr std::string_view kStatementAfterIf =
+    "Dopo un IF su una sola riga non pu\xF2 seguire un'altra istruzione separata da ':'. Usare "
+    "la forma a blocco: IF ... THEN su una riga, le istruzioni nelle righe seguenti, poi END IF";
 constexpr std::string_view kSubsAfterMain =
     "La definizione delle Subroutine deve seguire il programma main (principale).";
 
@@ -78,6 +92,68 @@ bool IsOneOf(char c, std::string_view set) {
     return set.find(c) != std::string_view::npos;
 }
 
+// A character of a name: a letter (any byte above 127 counts as one), a
+// digit or "_".
+bool IsNameCharacter(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u > 127 || std::isalnum(u) != 0 || c == '_';
+}
+
+// A binary literal begins at "B'" (either case) where the B starts a word:
+// "B'0101'" and "X=B'1'", not the end of a name followed by a comment ("LAB'").
+bool BeginsBinaryLiteral(std::string_view s, size_t i) {
+    return i + 1 < s.size() && (s[i] == 'B' || s[i] == 'b') && s[i + 1] == '\'' &&
+           (i == 0 || !IsNameCharacter(s[i - 1]));
+}
+
+// The character literal "ASC(" (either case) at i: the position just after
+// its ")", npos when there is none. The argument is three characters between
+// blanks ("ASC('A')", "ASC( \")\" )"); otherwise it runs to the first ")"
+// outside double quotes, for the length check to refuse it.
+size_t CharacterLiteralEnd(std::string_view s, size_t i) {
+    if (i + 4 > s.size() || (s[i] != 'A' && s[i] != 'a') || UCase(s.substr(i, 4)) != "ASC(") {
+        return std::string_view::npos;
+    }
+    size_t j = s.find_first_not_of(' ', i + 4);
+    if (j != std::string_view::npos && j + 3 < s.size()) {
+        j = s.find_first_not_of(' ', j + 3);
+        if (j != std::string_view::npos && s[j] == ')') return j + 1;
+    }
+    const int close = FindOutsideLiterals(s, ")", static_cast<int>(i) + 5);
+    return close == 0 ? std::string_view::npos : static_cast<size_t>(close);
+}
+
+// The apostrophe that starts the comment of a line: the first one outside
+// string literals that neither opens a binary literal nor stands in a
+// character literal ("X = B'0101' ' nota", "X = ASC('B')"); npos when there
+// is none, or when the line holds an unclosed literal that a later step
+// reports.
+size_t CommentStart(std::string_view s) {
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '"') {
+            i = s.find('"', i + 1);
+            if (i == std::string_view::npos) return i;
+        } else if (const size_t end = CharacterLiteralEnd(s, i); end != std::string_view::npos) {
+            i = end - 1;
+        } else if (BeginsBinaryLiteral(s, i)) {
+            i = s.find('\'', i + 2);
+            if (i == std::string_view::npos) return i;
+        } else if (s[i] == '\'') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool IsWordLabel(const std::string& name) {
+    return Translator::IsDialectWord(name) || StartsWith(name, "CASE");
+}
+
+// The target of a GOTO statement, empty for any other statement.
+std::string GotoTarget(const std::string& statement) {
+    return StartsWith(statement, "GOTO ") ? Trim(Mid(statement, 6)) : std::string();
+}
+
 struct Slot {
     std::string text;
     bool standalone;  // a statement of its own, not a part of an expanded block
@@ -94,9 +170,10 @@ struct LineOutcome {
 class LineNormaliser {
   public:
     // `inAsmBlock`: the line stands inside an ASM{ ... } block, where a label
-    // is the assembler's and may take any name.
-    LineNormaliser(std::string_view sourceLine, bool inAsmBlock)
-        : s_(sourceLine), inAsmBlock_(inAsmBlock) {}
+    // is the assembler's and may take any name. `selectDepth`: the SELECT
+    // CASE blocks open before the line, kept up to date with its statements.
+    LineNormaliser(std::string_view sourceLine, bool inAsmBlock, int& selectDepth)
+        : s_(sourceLine), inAsmBlock_(inAsmBlock), selectDepth_(selectDepth) {}
 
     LineOutcome Run() {
         Normalise();
@@ -106,14 +183,12 @@ class LineNormaliser {
   private:
     void Normalise() {
         s_ = LTrim(s_);
-        if (StartsWith(s_, "'")) return;
-        DropCommentBeforeLiterals();
+        DropComment();
         if (!UpperCaseOutsideLiterals()) return;
         s_ = text::ReplaceAll(s_, "\t", " ");
-        if (!BinaryLiterals()) return;
         if (!CharacterLiterals()) return;
+        if (!BinaryLiterals()) return;
         if (!HexLiterals()) return;
-        DropComment();
         s_ = Trim(s_);
         if (!RemoveNoiseWord("PORT", "Controllare l'istruzione: ")) return;
         if (!KeepsLine() && !RemoveNoiseWord("LINE", "Controllare l'istuzione: ")) return;
@@ -138,16 +213,17 @@ class LineNormaliser {
     }
 
     void Add(std::string slot, bool standalone) {
-        if (!slot.empty()) out_.slots.push_back({std::move(slot), standalone});
+        if (slot.empty()) return;
+        if (StartsWith(slot, "SELECT CASE ")) ++selectDepth_;
+        if (slot == "END SELECT" && selectDepth_ > 0) --selectDepth_;
+        out_.slots.push_back({std::move(slot), standalone});
     }
 
-    // An apostrophe before the first literal starts a comment, whatever the
-    // comment holds (quotes included).
-    void DropCommentBeforeLiterals() {
-        const int quote = InStr(s_, "\"");
-        if (quote == 0) return;
-        const int apostrophe = InStr(s_, "'");
-        if (apostrophe != 0 && apostrophe < quote) s_ = Left(s_, apostrophe - 1);
+    // Only an apostrophe that starts no literal starts a comment; the
+    // comment may hold anything, quotes included.
+    void DropComment() {
+        const size_t apostrophe = CommentStart(s_);
+        if (apostrophe != std::string::npos) s_ = RTrim(s_.substr(0, apostrophe));
     }
 
     bool UpperCaseOutsideLiterals() {
@@ -167,18 +243,27 @@ class LineNormaliser {
         return true;
     }
 
-    // B'00001010' becomes &HA: every "1" adds its weight, any other
-    // character counts as 0; a byte has at most 8 digits.
+    // B'00001010' becomes &HA: at most 8 digits, each 0 or 1 ("B'012'" and
+    // "B'01 1'" are refused). Character literals are gone by now, so the B'
+    // of ASC('B') is not taken for one.
     bool BinaryLiterals() {
+        int from = 1;
         int p = 0;
-        while ((p = FindOutsideLiterals(s_, "B'")) != 0) {
-            const int close = FindOutsideLiterals(s_, "'", p + 2);
+        while ((p = FindOutsideLiterals(s_, "B'", from)) != 0) {
+            if (!BeginsBinaryLiteral(s_, static_cast<size_t>(p) - 1)) {
+                from = p + 1;
+                continue;
+            }
+            const int close = InStr(s_, "'", p + 2);
             if (close == 0) return Fail("Valore binario non corretto");
             const std::string digits = Between(s_, p + 2, close);
-            if (digits.size() > 8) return Fail("Valore binario non corretto");
+            if (digits.size() > 8 || digits.find_first_not_of("01") != std::string::npos) {
+                return Fail("Valore binario non corretto");
+            }
             unsigned value = 0;
             for (char c : digits) value = value * 2 + (c == '1' ? 1 : 0);
             s_ = Left(s_, p - 1) + "&H" + text::Hex(value) + Mid(s_, close + 1);
+            from = 1;
         }
         return true;
     }
@@ -188,12 +273,12 @@ class LineNormaliser {
     bool CharacterLiterals() {
         int p = 0;
         while ((p = FindOutsideLiterals(s_, "ASC(")) != 0) {
-            const int close = FindOutsideLiterals(s_, ")", p + 4);
-            if (close == 0) return Fail("Parentesi non bilanciate");
-            const std::string argument = Trim(Between(s_, p + 4, close));
+            const size_t end = CharacterLiteralEnd(s_, static_cast<size_t>(p) - 1);
+            if (end == std::string::npos) return Fail("Parentesi non bilanciate");
+            const std::string argument = Trim(Between(s_, p + 4, static_cast<int>(end)));
             if (argument.size() != 3) return Fail("Controllare l'istruzione ");
             const auto code = static_cast<unsigned char>(argument[1]);
-            s_ = Left(s_, p - 1) + "&H" + text::Hex(code) + Mid(s_, close + 1);
+            s_ = Left(s_, p - 1) + "&H" + text::Hex(code) + Mid(s_, static_cast<int>(end) + 1);
         }
         return true;
     }
@@ -208,13 +293,6 @@ class LineNormaliser {
             if (!last && p > 1 && IsOneOf(s_[p - 2], kHexDelimiters)) s_.replace(p - 1, 2, "&H");
         }
         return true;
-    }
-
-    // Binary and character literals are gone by now, so an apostrophe left
-    // outside the literals starts the comment.
-    void DropComment() {
-        const int apostrophe = FindOutsideLiterals(s_, "'");
-        if (apostrophe != 0) s_ = RTrim(Left(s_, apostrophe - 1));
     }
 
     // LINE is part of the statements of the port B change interrupt.
@@ -310,7 +388,7 @@ class LineNormaliser {
             done = true;
             if (StartsWith(s_, "@")) return Fail(std::string(kAtLabel));
             const std::string name = Left(s_, c - 1);
-            if (!inAsmBlock_ && Translator::IsDialectWord(name)) {
+            if (!inAsmBlock_ && IsWordLabel(name)) {
                 return Fail(std::string(kLabelWord) + name);
             }
             if (c > 1) Add("A>" + s_, false);
@@ -337,13 +415,19 @@ class LineNormaliser {
     // followed it, so that a bare name is a label.
     bool Piece(std::string piece, bool beforeColon) {
         if (piece.empty()) return true;
+        if (oneLineIfBefore_) return Fail(std::string(kStatementAfterIf));
+        if (!labelInSelect_.empty()) return Fail(std::string(kLabelInSelect) + labelInSelect_);
         if (piece == "ENDIF") piece = "END IF";
-        if (BeginsWithWord(piece, "IF")) return PieceIf(piece);
+        if (BeginsWithWord(piece, "IF")) {
+            oneLineIfBefore_ = true;
+            return PieceIf(piece);
+        }
         if (beforeColon && !ContainsAnyOf(piece, kNotLabelPiece)) {
             if (StartsWith(piece, "@")) return Fail(std::string(kAtLabel), false);
-            if (!inAsmBlock_ && Translator::IsDialectWord(piece)) {
+            if (!inAsmBlock_ && IsWordLabel(piece)) {
                 return Fail(std::string(kLabelWord) + piece);
             }
+            if (!inAsmBlock_ && selectDepth_ > 0) labelInSelect_ = piece;
             Add("A>" + piece + ":", false);
             return true;
         }
@@ -351,8 +435,7 @@ class LineNormaliser {
         return true;
     }
 
-    // An IF in a split line is one-line IF up to the next colon:
-    // "IF X = 1 THEN Y = 2: Z = 3" leaves Z = 3 out of the IF.
+    // An IF in a split line is a one-line IF, the last statement of its line.
     bool PieceIf(const std::string& piece) {
         const int t = FindOutsideLiterals(piece, " THEN ");
         const int e = FindOutsideLiterals(piece, " ELSE ");
@@ -433,6 +516,9 @@ class LineNormaliser {
 
     std::string s_;
     bool inAsmBlock_;
+    int& selectDepth_;
+    bool oneLineIfBefore_ = false;  // a piece of the split line was a one-line IF
+    std::string labelInSelect_;     // a label of the split line, in a SELECT CASE block
     LineOutcome out_;
 };
 
@@ -445,6 +531,7 @@ void Translator::PreprocessSource() {
     int lastEnd = 0;     // slot of the last END statement
     int lastEndSub = 0;  // slot of the last END SUB statement
     bool inAsmBlock = false;
+    int selectDepth = 0;
     const std::string_view source = S.BasicText;
     size_t pos = 0;
     size_t lineEnd = 0;
@@ -453,8 +540,12 @@ void Translator::PreprocessSource() {
         pos = lineEnd + 2;
         S.CurrentStatement = std::string(line);
 
-        LineOutcome outcome = LineNormaliser(line, inAsmBlock).Run();
+        LineOutcome outcome = LineNormaliser(line, inAsmBlock, selectDepth).Run();
         for (Slot& slot : outcome.slots) {
+            if (!inAsmBlock && StartsWith(GotoTarget(slot.text), "@")) {
+                ReportError(std::string(kGotoOwnLabel) + GotoTarget(slot.text));
+                return;
+            }
             // An ASM{ block runs up to the first line that ends with "}".
             if (inAsmBlock || StartsWith(slot.text, "ASM{")) {
                 inAsmBlock = !EndsWith(RTrim(slot.text), "}");

@@ -22,6 +22,9 @@ using text::Trim;
 namespace {
 
 constexpr const char* kSelectCase = "SELECT CASE ";
+constexpr const char* kElseNotLast =
+    "CASE ELSE deve essere l'ultimo caso del blocco SELECT CASE e pu\xF2 comparire una sola "
+    "volta";
 
 // The change of FOR and DO loop nesting a line brings: +1 for a loop's first
 // line, -1 for its last.
@@ -79,6 +82,7 @@ bool Translator::ExpandSelectBlock(int start) {
     int exitLine = endLine;
     bool ifOpen = false;
     bool rangeOpen = false;
+    bool elseSeen = false;  // a CASE ELSE opens no test: nothing may follow it
     std::string skipLabel;  // waits to be placed in front of the next case
     int loops = 0;          // FOR and DO loops open around the current line
 
@@ -112,6 +116,12 @@ bool Translator::ExpandSelectBlock(int start) {
             if (loops < 0) loops = 0;
             continue;
         }
+        // Its body runs for every value that reaches it: a case after it, or
+        // a second CASE ELSE, would run after that body too.
+        if (elseSeen) {
+            Refuse(line, kElseNotLast);
+            return false;
+        }
 
         // Close the previous case.
         std::vector<std::string> closing;
@@ -133,6 +143,7 @@ bool Translator::ExpandSelectBlock(int start) {
         const int to = InStr(line, " TO ");
         if (line == "CASE ELSE") {
             lines = {""};
+            elseSeen = true;
         } else if (const int is = InStr(line, " IS "); is != 0) {
             lines = {"IF " + variable + Trim(Mid(line, is + 4)) + " THEN"};
             ifOpen = true;

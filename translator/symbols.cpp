@@ -55,8 +55,12 @@ std::optional<int> Translator::WholeNumberValue(std::string_view number) {
     return text::ToIntInRange(NumberValue(number), -32768, 65535);
 }
 
+std::optional<int> Translator::ByteConstant(double value) {
+    return text::ToIntInRange(value, -256, 255);
+}
+
 std::optional<std::string> Translator::NumberImmediate(std::string_view number) {
-    const auto value = WholeNumberValue(number);
+    const auto value = ByteConstant(NumberValue(number));
     if (!value) return std::nullopt;
     return FormatHexLiteral(*value);
 }

@@ -278,7 +278,12 @@ class Translator {
     // That value rounded half to even, as a 16-bit operand (decimal, or up to
     // four hexadecimal digits); nothing for a value no 16-bit number holds.
     static std::optional<int> WholeNumberValue(std::string_view number);
-    // The byte immediate of a number text: the low byte of its whole value.
+    // A constant where the program uses a byte: its value rounded half to
+    // even, when it is one an assignment stores (-256 to 255, a negative
+    // value standing for its two's complement byte); nothing otherwise.
+    static std::optional<int> ByteConstant(double value);
+    // The byte immediate of a number text, by the same rule: nothing for a
+    // number no byte holds ("300", "&H1FF").
     static std::optional<std::string> NumberImmediate(std::string_view number);
     bool IsVariable(std::string_view name) const;
     int GetVarSize(std::string_view name) const;

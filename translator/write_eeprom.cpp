@@ -37,8 +37,9 @@ void Translator::TranslateWrite(int k) {
     // an assignment takes too (-256 to 255): "WRITE 1000, 33" is refused.
     auto load = [&](const std::string& item, const char* message, bool byte = true) {
         if (IsNumber(item)) {
-            const auto value = Translator::WholeNumberValue(item);
-            if (value && (!byte || (*value >= -256 && *value <= 255))) {
+            const auto value =
+                byte ? ByteConstant(NumberValue(item)) : Translator::WholeNumberValue(item);
+            if (value) {
                 lines.push_back("MOVLW " + FormatHexLiteral(*value));
             } else {
                 ReportError("Costante numerica non ammessa");

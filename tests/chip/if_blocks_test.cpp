@@ -67,9 +67,10 @@ TEST(ChipIfBlocks, ComparisonWithZeroReadsTheByteAsSigned) {
 }
 
 TEST(ChipIfBlocks, ComparisonWithAConstantIsUnsignedOnItsLowByte) {
-    // -1 is 0xFF and 256 is 0x00 (compared unsigned, unlike the constant 0).
+    // -1 is 0xFF and -256 is 0x00 (compared unsigned, unlike the constant 0).
     const std::vector<std::pair<std::string, int>> constants = {
-        {"1", 1}, {"127", 127}, {"128", 128}, {"255", 255}, {"-1", 255}, {"256", 0}, {"&H80", 128}};
+        {"1", 1},    {"127", 127}, {"128", 128}, {"255", 255},
+        {"-1", 255}, {"-256", 0},  {"&H80", 128}};
     for (const std::string op : kOperators) {
         for (const auto& [text, byte] : constants) {
             ExpectArms(

@@ -20,7 +20,7 @@ TEST(TopicsGeneral, ExampleLinesTranslate) {
          {"Dim X, Y, Z, K as Byte", "~ X = Y AND Z", "~ X = Y OR Z", "~ X = NOT(Y)",
           "~ X = Y XOR Z", "> X = NOT( ( Y AND Z ) OR ( Z AND K ) )", "~ X = 28", "~ X = B'011101'",
           "~ X = 0x4A", "~ IF X > 0x3A THEN", "X = 1", "End If", "~ Write 0x12, 0x05", "~ X = 200",
-          "~ X = -129", "~ X = Y + 300", "END"}},
+          "~ X = -129", "END"}},
         // "0x" only after a blank or an operator or bracket.
         {"ShowTopicArithmetic",
          {"Dim X as Byte", "~ X=0x4A", "END"},
@@ -30,9 +30,20 @@ TEST(TopicsGeneral, ExampleLinesTranslate) {
          {},
          true},
         {"ShowTopicArithmetic", {"~ Write 0x12,0x05", "END"}, {}, true},
-        {"ShowTopicArithmetic", {"Dim X as Byte", "~ X = 300", "END"}, {}, true},
-        // A byte that WRITE stores is checked as in an assignment.
-        {"ShowTopicArithmetic", {"Write 300, 5", "END"}, {}, true},
+        // Wherever a byte is used, a constant no byte holds is refused.
+        {"ShowTopicArithmetic",
+         {"Dim X, Y as Byte", "~ X = 300", "END"},
+         "Costante numerica non ammessa"},
+        {"ShowTopicArithmetic",
+         {"Dim X, Y as Byte", "~ X = Y + 300", "END"},
+         "Costante numerica non ammessa"},
+        {"ShowTopicArithmetic",
+         {"Dim X, Y as Byte", "~ IF X > 300 THEN", "Y = 1", "End If", "END"},
+         "Costante numerica non ammessa"},
+        {"ShowTopicArithmetic", {"~ DATA 300", "END"}, "Costante numerica non ammessa"},
+        // A binary number has only the digits 0 and 1.
+        {"ShowTopicArithmetic", {"Dim X as Byte", "~ X = B'011012'", "END"}, {}, true},
+        {"ShowTopicArithmetic", {"Write 300, 5", "END"}, "Costante numerica non ammessa"},
     });
 }
 

@@ -134,9 +134,13 @@ INSTANTIATE_TEST_SUITE_P(
         AssignCase{"X = X + 2", {"MOVLW 0x02", "ADDWF X , F"}},
         AssignCase{"X = Y + 1", {"MOVLW 0x01", "ADDWF Y , W", "MOVWF X"}},
         AssignCase{"X = Y - 1", {"MOVLW 0x01", "SUBWF Y , W", "MOVWF X"}},
-        // Operand constants keep their low byte.
-        AssignCase{"X = Y + 300", {"MOVLW 0x2C", "ADDWF Y , W", "MOVWF X"}},
-        AssignCase{"X = Y + &HFFFF", {"MOVLW 0xFF", "ADDWF Y , W", "MOVWF X"}},
+        // An operand constant is a byte, as in a plain assignment: -256 to
+        // 255, a negative one standing for its two's complement.
+        AssignCase{"X = Y + 255", {"MOVLW 0xFF", "ADDWF Y , W", "MOVWF X"}},
+        AssignCase{"X = Y - 255,4", {"MOVLW 0xFF", "SUBWF Y , W", "MOVWF X"}},
+        AssignCase{"X = Y + 300", {}, kBadConstant}, AssignCase{"X = X + 256", {}, kBadConstant},
+        AssignCase{"X = 256 + Y", {}, kBadConstant}, AssignCase{"X = 1000 - Y", {}, kBadConstant},
+        AssignCase{"X = Y + &HFFFF", {}, kBadConstant},
         AssignCase{"X = Y + 99999", {}, kBadConstant},
         AssignCase{"X = 3 + 4", {"MovLW 0x07", "MovWF X"}}, AssignCase{"X = 5 - 5", {"CLRF X"}},
         AssignCase{"X = 3 - 5", {"MovLW 0xFE", "MovWF X"}},
@@ -249,7 +253,10 @@ INSTANTIATE_TEST_SUITE_P(
         AssignCase{"X = Y XOR Z", {"MOVF Y , W", "XORWF Z , W", "MOVWF X"}},
         AssignCase{"X = 3 XOR 5", {"MOVLW 0x03", "MOVWF X", "MOVLW 0x05", "XORWF X , F"}},
         AssignCase{"X = Y AND 0", {"MOVLW 0", "ANDWF Y , W", "MOVWF X"}},
-        AssignCase{"X = Y AND 256", {"MOVLW 0x00", "ANDWF Y , W", "MOVWF X"}},
+        AssignCase{"X = Y AND -256", {"MOVLW 0x00", "ANDWF Y , W", "MOVWF X"}},
+        AssignCase{"X = Y AND 256", {}, kBadConstant},
+        AssignCase{"X = Y AND &H1FF", {}, kBadConstant},
+        AssignCase{"X = 300 OR Y", {}, kBadConstant}, AssignCase{"X = 3 XOR 300", {}, kBadConstant},
         AssignCase{"X = Y OR -1", {"MOVLW 0xFF", "IORWF Y , W", "MOVWF X"}},
         AssignCase{"X = NOT(X)", {"COMF X , F"}}, AssignCase{"X = NOT( X )", {"COMF X , F"}},
         AssignCase{"X = NOT(Y)", {"COMF Y , W", "MOVWF X"}},

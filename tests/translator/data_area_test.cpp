@@ -90,13 +90,23 @@ TEST(CollectDataArea, OnlyATrailingCommaGivesZero) {
     }
 }
 
-TEST(CollectDataArea, ValuesAreNotLimitedHere) {
+// Every value is a byte, as an assignment takes it: -256 to 255 after
+// rounding, a negative value standing for its two's complement.
+TEST(CollectDataArea, ValuesAreBytes) {
     DataPass p;
-    EXPECT_EQ(p.Collect({"DATA 300, -1, 2.5, 3.5, 1E3, &H1234, 05, +7"}),
-              (std::vector<int>{300, -1, 2, 4, 1000, 0x1234, 5, 7}));
-    DataPass q;  // far outside the integers: the low 16 bits stay, nothing breaks
-    EXPECT_EQ(q.Collect({"DATA 1E300, 4294967553, 99999999999999999999999"}).size(), 3u);
-    EXPECT_EQ(q.State().ArrayDATA[1] & 0xFF, 1);  // 2^32 + 257
+    EXPECT_EQ(p.Collect({"DATA 255, -1, 2.5, 3.5, &HFF, 05, +7, -256, 254.5"}),
+              (std::vector<int>{255, -1, 2, 4, 255, 5, 7, -256, 254}));
+    for (const char* item : {"300", "256", "255.5", "-257", "1E3", "&H1234", "&H100", "1E300",
+                             "4294967553", "99999999999999999999999"}) {
+        const std::string line = std::string("DATA 1, ") + item + ", 2";
+        DataPass q;
+        q.Collect({line});
+        EXPECT_EQ(q.State().AsmText,
+                  "<*> ERRORE : Costante numerica non ammessa\r\n"
+                  "---istruzione---\r\n" +
+                      line);
+        EXPECT_EQ(q.Lines()[0], line);
+    }
 }
 
 TEST(CollectDataArea, TwoHundredFiftyValuesFit) {

@@ -146,13 +146,14 @@ TEST_F(IfBlock, OperandsAndConstants) {
         const char* condition;
         const char* load;  // the first test line
     };
-    // Constants are rounded half to even and written by their low byte; a
-    // multi-byte variable is used by its first byte, that is by its name.
+    // Constants are rounded half to even and written as a byte, a negative
+    // one as its two's complement; a multi-byte variable is used by its
+    // first byte, that is by its name.
     const Case cases[] = {
-        {"X=5", "MOVF X , W"},          {"X = -5", "SUBLW 0xFB"},    {"X = 2.5", "SUBLW 0x02"},
-        {"X = 1,5", "SUBLW 0x02"},      {"X = 256", "SUBLW 0x00"},   {"X = .4", "SUBLW 0"},
-        {"X = &H1F", "SUBLW 0x1F"},     {"X = -1", "SUBLW 0xFF"},    {"N = 300", "SUBLW 0x2C"},
-        {"W#D1 <> 0", "MOVF W#D1 , W"}, {"X = 70000", "SUBLW 0x70"},
+        {"X=5", "MOVF X , W"},          {"X = -5", "SUBLW 0xFB"},   {"X = 2.5", "SUBLW 0x02"},
+        {"X = 1,5", "SUBLW 0x02"},      {"X = -256", "SUBLW 0x00"}, {"X = .4", "SUBLW 0"},
+        {"X = &H1F", "SUBLW 0x1F"},     {"X = -1", "SUBLW 0xFF"},   {"N = 44", "SUBLW 0x2C"},
+        {"W#D1 <> 0", "MOVF W#D1 , W"}, {"X = 255", "SUBLW 0xFF"},
     };
     for (const Case& c : cases) {
         access_.ResetRun();
@@ -211,6 +212,13 @@ TEST_F(IfBlock, RefusedConditions) {
         {"IF FLAG_ZERO >= 1 THEN", "Controllare l'istruzione"},
         {"IF FLAG_ZERO = X THEN", "Controllare l'istruzione"},
         {"IF X = FLAG_CARRY THEN", "Controllare l'istruzione"},
+        // A constant no byte holds.
+        {"IF X > 300 THEN", "Costante numerica non ammessa"},
+        {"IF X = 256 THEN", "Costante numerica non ammessa"},
+        {"IF X <> 255.5 THEN", "Costante numerica non ammessa"},
+        {"IF X < -257 THEN", "Costante numerica non ammessa"},
+        {"IF X >= &H1FF THEN", "Costante numerica non ammessa"},
+        {"IF X = 70000 THEN", "Costante numerica non ammessa"},
     };
     for (const Case& c : cases) {
         access_.ResetRun();

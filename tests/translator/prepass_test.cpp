@@ -80,8 +80,18 @@ TEST(Prepass, StringLiteralsStayAsWritten) {
         {"WRITE \"THE PORT IS\", 0", {"WRITE \"THE PORT IS\", 0"}},
         {"WRITE \"NEW LINE HERE\", 0", {"WRITE \"NEW LINE HERE\", 0"}},
         {"WRITE \"IF A THEN B ELSE C\", 0", {"WRITE \"IF A THEN B ELSE C\", 0"}},
-        // An apostrophe before the first literal starts the comment.
+        // An apostrophe that starts no literal starts the comment, which may
+        // hold quotes; the apostrophes of binary and character literals do
+        // not, before a string or a comment as anywhere else.
         {"x = 1 ' say \"hi", {"X = 1"}},
+        {"write \"a\", 0 ' nota \"x", {"WRITE \"a\", 0"}},
+        {"X = B'0101'   ' il valore \"5\"", {"X = &H5"}},
+        {"write b'0101', \"OK\", 3", {"WRITE &H5, \"OK\", 3"}},
+        {"DATA B'0101', \"OK\"", {"DATA &H5, \"OK\""}},
+        {"X = ASC('B') ' vale \"B\"", {"X = &H42"}},
+        {"WRITE ASC('x'), \"y\", 3", {"WRITE &H58, \"y\", 3"}},
+        {"X = 1 ' vedi ASC( e B'2", {"X = 1"}},
+        {"GOTO LAB' salta", {"GOTO LAB"}},
         // Tabs become blanks even inside literals.
         {"write \"a\tb\", 0", {"WRITE \"a b\", 0"}},
     });
@@ -93,7 +103,6 @@ TEST(Prepass, LiteralsBecomeHexadecimal) {
         {"x = b'00001010'", {"X = &HA"}},
         {"X = B'11111111'", {"X = &HFF"}},
         {"X = B''", {"X = &H0"}},
-        {"X = B'1X1'", {"X = &H5"}},
         {"X = B'1' + B'10' ' two", {"X = &H1 + &H2"}},
         {"X = ASC('A')", {"X = &H41"}},
         {"x = asc('a')", {"X = &H41"}},
@@ -105,6 +114,11 @@ TEST(Prepass, LiteralsBecomeHexadecimal) {
         {"X = ASC(\":\")", {"X = &H3A"}},
         {"X = ASC(\"\xC3\xA8\")", {"X = &HE8"}},
         {"X = ASC('A') + ASC('C')", {"X = &H41 + &H43"}},
+        // The B' of ASC('B') is no binary literal.
+        {"X = ASC('B')", {"X = &H42"}},
+        {"x = asc('b')", {"X = &H42"}},
+        {"X = ASC(')')", {"X = &H29"}},
+        {"X = ASC(''')", {"X = &H27"}},
         {"X = 0XFF", {"X = &HFF"}},
         {"x = 0xff", {"X = &HFF"}},
         {"X=0XFF", {"X=0XFF"}},
@@ -161,11 +175,14 @@ TEST(Prepass, ColonsLabelsAndSplitLines) {
         {"X = 1: FINE", {"X = 1", "FINE"}},
         {"X = 1:: Y = 2:", {"X = 1", "Y = 2"}},
         {": X = 1", {"X = 1"}},
-        {"IF X = 1 THEN Y = 2: Z = 3", {"IF X = 1 THEN", "Y = 2", "END IF", "Z = 3"}},
+        // A one-line IF is the last statement of its line.
         {"X = 0: IF X = 1 THEN Y = 2 ELSE Y = 3",
          {"X = 0", "IF X = 1 THEN", "Y = 2", "ELSE", "Y = 3", "END IF"}},
-        {"IF X = 1 THEN GOTO A ELSE GOTO B: C:",
-         {"IF X = 1 THEN", "GOTO A", "ELSE", "GOTO B", "END IF", "A>C:"}},
+        {"INIZIO: IF X = 1 THEN GOTO INIZIO",
+         {"A>INIZIO:", "IF X = 1 THEN", "GOTO INIZIO", "END IF"}},
+        {"IF X = 1 THEN Y = 2:", {"IF X = 1 THEN", "Y = 2", "END IF"}},
+        {"X = 0: IF X = 1 THEN Y = 2 ELSE Y = 3 ::",
+         {"X = 0", "IF X = 1 THEN", "Y = 2", "ELSE", "Y = 3", "END IF"}},
         {"IFFY = 1: X = 2", {"IFFY = 1", "X = 2"}},
         {"Y = 1: endif", {"Y = 1", "END IF"}},
         // Inline assembly keeps its colons.
@@ -212,6 +229,10 @@ TEST(Prepass, ParenthesesThatPass) {
 
 // A faulty line ends the pass: the lines before it stay stored, nothing
 // after it is read, and the report quotes the line as written.
+const char* const kStatementAfterIf =
+    "Dopo un IF su una sola riga non pu\xF2 seguire un'altra istruzione separata da ':'. Usare "
+    "la forma a blocco: IF ... THEN su una riga, le istruzioni nelle righe seguenti, poi END IF";
+
 struct ErrorCase {
     const char* line;
     const char* message;
@@ -224,10 +245,14 @@ TEST(Prepass, FaultyLinesAreReported) {
         {"WRITE \"a\", \"b", "Stringa non bilanciata", true},
         {"X = B'1010", "Valore binario non corretto", true},
         {"X = B'101010101'", "Valore binario non corretto", true},
+        {"X = B'1X1'", "Valore binario non corretto", true},
+        {"X = B'011012'", "Valore binario non corretto", true},
+        {"X = B'01 1101'", "Valore binario non corretto", true},
+        {"X = B'0101 ' nota", "Valore binario non corretto", true},
         {"X = ASC('A'", "Parentesi non bilanciate", true},
         {"X = ASC(AB)", "Controllare l'istruzione ", true},
         {"X = ASC('XY')", "Controllare l'istruzione ", true},
-        {"0x10 = 5 ' c", "Controllare la sintassi: 0X10 = 5 ' C", true},
+        {"0x10 = 5 ' c", "Controllare la sintassi: 0X10 = 5", true},
         {"port", "Controllare l'istruzione: ", true},
         {"   PORT   ' nota", "Controllare l'istruzione: ", true},
         {"PORT PORT", "Controllare l'istruzione: ", true},
@@ -238,6 +263,9 @@ TEST(Prepass, FaultyLinesAreReported) {
         {"IF X = 1 THEN: Y = 2", "Sintassi non permetta.", true},
         {"X = 1: IF X = 1 GOTO A", "Sintassi non permetta.", true},
         {"X = 1: IF X = 1 THEN Y = 2 ELSE", "Sintassi non permetta.", true},
+        {"IF X = 1 THEN Y = 2: Z = 3", kStatementAfterIf, true},
+        {"X = 1: IF X = 1 THEN Y = 2: Z = 3", kStatementAfterIf, true},
+        {"IF X = 1 THEN GOTO A ELSE GOTO B: C:", kStatementAfterIf, true},
         {"X = (A + 1", "Controllare il livello di parentesi: ", true},
         {"X = A) + (1", "Controllare il livello di parentesi: ", true},
         {")X(", "Controllare il livello di parentesi: ", true},

@@ -32,6 +32,20 @@ TEST(Symbols, NumberValueReadsTheFirstCommaAsThePoint) {
     EXPECT_DOUBLE_EQ(Translator::NumberValue("&H1F"), 31);
 }
 
+// A constant used as a byte is one an assignment stores: -256 to 255 after
+// rounding half to even, a negative one written as its two's complement.
+TEST(Symbols, NumberImmediateIsAByteOrNothing) {
+    const std::pair<const char*, const char*> bytes[] = {
+        {"0", "0"},        {"255", "0xFF"},   {"-1", "0xFF"},   {"-256", "0x00"},
+        {"254,5", "0xFE"}, {"255.4", "0xFF"}, {"&HFF", "0xFF"}, {"-129", "0x7F"}};
+    for (const auto& [number, immediate] : bytes) {
+        EXPECT_EQ(Translator::NumberImmediate(number), immediate) << number;
+    }
+    for (const char* no : {"256", "255.5", "-257", "-256.6", "300", "&H100", "&HFFFF", "1000"}) {
+        EXPECT_FALSE(Translator::NumberImmediate(no).has_value()) << no;
+    }
+}
+
 TEST(Symbols, ReadDirectionTakesOneWord) {
     EXPECT_EQ(Translator::ReadDirection(" INPUT"), true);
     EXPECT_EQ(Translator::ReadDirection("OUTPUT "), false);

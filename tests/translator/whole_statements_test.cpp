@@ -31,7 +31,7 @@ std::string Program(const std::string& statements) {
 
 struct Slip {
     const char* typed;
-    const char* report;  // the message of the first report
+    std::string report;  // the message of the first report
 };
 
 struct Family {
@@ -54,6 +54,25 @@ const char* const kWriteItem = "Sintassi non corretta o non valida";
 const char* const kReconfigList = "Riconfigurazioni multiple non valide";
 const char* const kConst = "Definizione errata di CONST/SYMBOL";
 const char* const kReserved = "Nome di variabile riservato dal sistema o sintassi sbagliata";
+const char* const kConstant = "Costante numerica non ammessa";
+const char* const kElseNotLast =
+    "CASE ELSE deve essere l'ultimo caso del blocco SELECT CASE e pu\xC3\xB2 comparire una sola "
+    "volta";
+const char* const kStatementAfterIf =
+    "Dopo un IF su una sola riga non pu\xC3\xB2 seguire un'altra istruzione separata da ':'. "
+    "Usare la forma a blocco: IF ... THEN su una riga, le istruzioni nelle righe seguenti, poi "
+    "END IF";
+const char* const kBinary = "Valore binario non corretto";
+const char* const kLabelWord = "Nome di etichetta non ammesso: ";
+const char* const kLabelInSelect =
+    "In un blocco SELECT CASE un'etichetta non pu\xC3\xB2 avere istruzioni sulla stessa riga "
+    "(un caso si scrive CASE seguito dal valore): ";
+const char* const kGotoOwnLabel =
+    "Non \xC3\xA8 ammesso un GOTO a un'etichetta che inizia con '@', riservata al traduttore: ";
+
+std::string Report(const char* message, const char* name) {
+    return std::string(message) + name;
+}
 
 const Family kFamilies[] = {
     // NOT, arithmetic or a second value around INPUT(...) in a condition.
@@ -168,6 +187,83 @@ const Family kFamilies[] = {
     {"ReconfigList",
      "RECONFIG A,B1,B7 AS INPUT",
      {{"RECONFIG ,B1,B7 AS INPUT", kReconfigList}, {"RECONFIG A,,B1 AS INPUT", kReconfigList}}},
+    // Wherever a byte is used, a constant is one an assignment stores: -256
+    // to 255, a negative one as its two's complement.
+    {"ByteConstant",
+     "DATA 255, -1, -256\nIF X > 255 THEN Y = 2\nDO WHILE X < -1\nLOOP\nSELECT CASE X\n"
+     "CASE 255\nY = 1\nCASE 9 TO 255\nY = 2\nEND SELECT\nX = X + 255\nX = Y - -256\n"
+     "Z = Y AND &HFF\nOUTPUT B, &HA0\nIF INPUT(B) > 255 THEN Y = 2\nX = 300 - 100",
+     {{"IF X > 300 THEN Y = 2", kConstant},
+      {"DO WHILE X < 1000\nLOOP", kConstant},
+      {"SELECT CASE X\nCASE 256\nY = 1\nEND SELECT", kConstant},
+      {"SELECT CASE X\nCASE 9 TO 300\nY = 1\nEND SELECT", kConstant},
+      {"SELECT CASE X\nCASE 1, 300\nY = 1\nEND SELECT", kConstant},
+      {"X = X + 256", kConstant},
+      {"X = Y + 300", kConstant},
+      {"X = Y - -257", kConstant},
+      {"X = Y + 255,5", kConstant},
+      {"Z = Y AND &H1FF", kConstant},
+      {"Z = 256 OR Y", kConstant},
+      {"OUTPUT B, &H3A0", kConstant},
+      {"OUTPUT B, -257", kConstant},
+      {"DATA 300", kConstant},
+      {"DATA 1, B'0', 256", kConstant},
+      {"IF INPUT(B) > 300 THEN Y = 2", kConstant},
+      {"IF 1000 > INPUT(A) THEN Y = 2", kConstant},
+      {"WRITE 256, 12", kConstant}}},
+    // CASE ELSE opens no test: a case after it would run after its body.
+    {"CaseElseLast",
+     "SELECT CASE X\nCASE 1\nY=1\nCASE ELSE\nY=2\nEND SELECT",
+     {{"SELECT CASE X\nCASE 1\nY=1\nCASE ELSE\nY=2\nCASE ELSE\nY=3\nEND SELECT", kElseNotLast},
+      {"SELECT CASE X\nCASE ELSE\nY=2\nCASE 1\nY=1\nEND SELECT", kElseNotLast},
+      {"SELECT CASE X\nCASE 1\nY=1\nCASE ELSE\nY=2\nCASE 3 TO 5\nY=3\nEND SELECT", kElseNotLast},
+      {"SELECT CASE X\nCASE 1\nSELECT CASE Y\nCASE ELSE\nZ=1\nCASE IS > 2\nZ=2\nEND SELECT\n"
+       "END SELECT",
+       kElseNotLast}}},
+    // A CONFIG or RECONFIG item is a port or a line and nothing else.
+    {"ConfigItems",
+     "CONFIG B0, B5 AS INPUT\nCONFIG B7 AS INPUT\nRECONFIG B0, B5 AS INPUT",
+     {{"CONFIG B0, B5As Input", "Istruzione CONFIG errata"},
+      {"CONFIG B7As Input", "Istruzione CONFIG errata"},
+      {"CONFIG B0, B5AS AS INPUT", "Tipo di configurazione non ammessa"},
+      {"CONFIG B7AS AS INPUT", "Istruzione non riconosciuta"},
+      {"RECONFIG B0, B5As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"},
+      {"RECONFIG B7As Input", "Controllore l'istruzione di riconfiggurazionePorta/Linea I/O"}}},
+    // A one-line IF is the last statement of its line.
+    {"OneLineIf",
+     "IF X = 3 THEN Y = 9\nZ = 10\nIF X = 3 THEN Y = 9 ELSE Y = 1\nZ = 1: IF X = 3 THEN Y = 9",
+     {{"IF X = 3 THEN Y = 9: Z = 10", kStatementAfterIf},
+      {"IF X = 3 THEN Y = 9 ELSE Y = 1: Z = 10", kStatementAfterIf},
+      {"Z = 1: IF X = 3 THEN Y = 9: Z = 10", kStatementAfterIf},
+      {"IF X = 3 THEN GOTO FINE: FINE:", kStatementAfterIf}}},
+    // A binary literal has only the digits 0 and 1.
+    {"BinaryLiteral",
+     "X = B'011010'\nX = B'01'\nX = B''",
+     {{"X = B'011012'", kBinary},
+      {"X = B'01 1101'", kBinary},
+      {"X = B'1X1'", kBinary},
+      {"X = B'0101 ' il valore", kBinary}}},
+    // A label named CASE..., or one with a statement after it in a SELECT
+    // CASE block, is a mistyped case line.
+    {"CaseLabels",
+     "SELECT CASE X\nCASE 1 : Y=1\nCASE ELSE : Y=5\nEND SELECT\nDEFAULT : Y=5",
+     {{"SELECT CASE X\nCase1 : Y=1\nEND SELECT", Report(kLabelWord, "CASE1")},
+      {"SELECT CASE X\nCASE 1 : Y=1\nCaseElse : Y=5\nEND SELECT", Report(kLabelWord, "CASEELSE")},
+      {"SELECT CASE X\nCase\xC2\xA0"
+       "1 : Y=1\nEND SELECT",
+       Report(kLabelWord,
+              "CASE\xC2\xA0"
+              "1")},
+      {"CASEOK:", Report(kLabelWord, "CASEOK")},
+      {"SELECT CASE X\nCASE 1 : Y=1\nDefault : Y=5\nEND SELECT", Report(kLabelInSelect, "DEFAULT")},
+      {"SELECT CASE X\nCASE 1\nSELECT CASE Y\nCASE 2 : Z=1\nEND SELECT\nALTRO: Y=5\nEND SELECT",
+       Report(kLabelInSelect, "ALTRO")}}},
+    // The labels that begin with "@" are the translator's own.
+    {"GotoOwnLabel",
+     "GOTO FINE\nFINE:",
+     {{"GOTO @1", Report(kGotoOwnLabel, "@1")},
+      {"GOTO @@GD", Report(kGotoOwnLabel, "@@GD")},
+      {"IF X = 1 THEN GOTO @2", Report(kGotoOwnLabel, "@2")}}},
 };
 
 class WholeStatement : public ::testing::TestWithParam<Family> {};
@@ -204,6 +300,31 @@ TEST(WholeStatement, ALiteralFollowedByASumIsTheSum) {
         const auto r = t.TranslateProgram(Program(statement), "");
         EXPECT_FALSE(r.flagError) << statement << "\n" << r.asmText;
         EXPECT_NE(r.asmText.find(lines), std::string::npos) << statement << "\n" << r.asmText;
+    }
+}
+
+// The literals of a line are read as such before a string or a comment, and
+// ASC('B') is a character: each typed line translates as the line written
+// with the plain number.
+TEST(WholeStatement, LiteralsBeforeAStringOrACommentAreRead) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"X = ASC('B')", "X = 66"},
+        {"X = ASC('b')", "X = 66"},
+        {"X = ASC('B') + 1", "X = 66 + 1"},
+        {"WRITE B'0101', \"OK\", 3", "WRITE 5, \"OK\", 3"},
+        {"DATA B'0101', \"OK\"\nX = GETDATA(7)", "DATA 5, \"OK\"\nX = GETDATA(7)"},
+        {"X = B'0101'   ' il valore \"5\"", "X = 5"},
+        {"X = ASC('B') ' vale \"B\"", "X = 66"},
+        {"WRITE ASC('x'), \"y\", 3", "WRITE 88, \"y\", 3"},
+        {"X = 5 ' un commento con ASC( e B'2", "X = 5"},
+    };
+    tavolux::Translator t;
+    for (const auto& [typed, plain] : cases) {
+        const auto r = t.TranslateProgram(Program(typed), "");
+        const auto base = t.TranslateProgram(Program(plain), "");
+        EXPECT_FALSE(r.flagError) << typed << "\n" << r.asmText;
+        EXPECT_FALSE(base.flagError) << plain << "\n" << base.asmText;
+        EXPECT_EQ(r.asmText, base.asmText) << typed;
     }
 }
 

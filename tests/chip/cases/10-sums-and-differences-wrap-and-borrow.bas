@@ -10,7 +10,7 @@
 ' EXPECT R5 = 4            ' 200 + 60
 ' EXPECT R6 = 255          ' 100 - 101
 ' EXPECT R7 = 254          ' 3 - 5, worked out by the translator
-' EXPECT R8 = 144          ' the low byte of 300 added
+' EXPECT R8 = 144          ' 100 + 44
 ' EXPECT C1 = 0            ' a borrow clears the carry
 ' EXPECT C2 = 1
 ' EXPECT Z1 = 0            ' after a result other than zero
@@ -43,7 +43,7 @@ R4 = 10 - NA
 R5 = NA + 60
 R6 = NB - 101
 R7 = 3 - 5
-R8 = NB + 300
+R8 = NB + 44
 NA = NA + 1
 NB = NB - 1
 Z1 = FLAG_ZERO

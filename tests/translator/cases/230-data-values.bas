@@ -1,3 +1,3 @@
 DATA 1, 2, &HFF
-DATA "OK", 300
+DATA "OK", 44
 END
