@@ -246,7 +246,7 @@ const std::vector<TopicText>& StatementTopicsIfToWrite() {
              "               Z=6",
              "End select",
              "",
-             "I CASE sono provati nell'ordine in cui sono scritti e viene eseguito solo il",
+             "I CASE sono valutati nell'ordine in cui sono scritti e viene eseguito solo il",
              "primo soddisfatto: nell'esempio Case 9 To 20 non viene mai raggiunto, perché",
              "ogni valore da 9 a 20 soddisfa già Case Is > 3 (con X = 10 si ha Y=3).",
              "Per raggiungerlo si scrive Case 9 To 20 prima di Case Is > 3.",
