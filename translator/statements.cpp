@@ -149,9 +149,20 @@ void Translator::TranslateStatement(int k) {
             Line(k) = Instruction("SLEEP");
             Line(k + 1) = Instruction("GOTO $-1");
             break;
-        case Family::kStop:
-            Line(k) = Instruction("SLEEP");
+        case Family::kStop: {
+            // An interrupt that wakes the chip runs only after the word that
+            // follows SLEEP: a NOP there, so that the next statement sees
+            // what the handler did. Before END (END IF places only a label)
+            // the next word is END's own SLEEP, and nothing comes after it.
+            int next = k + 1;
+            while (next <= NoInput() && (Line(next).empty() || Line(next) == "END IF")) ++next;
+            if (Line(next) == "END") {
+                Line(k) = Instruction("SLEEP");
+            } else {
+                ReplaceWithInstructions(k, {"SLEEP", "NOP"});
+            }
             break;
+        }
         case Family::kInlineAsm:
             if (StartsWith(statement, "ASM(")) {
                 if (!EndsWith(statement, ")")) {

@@ -139,6 +139,7 @@ AVANTI: CALL TEMPO
         BTFSS Reg_Status , Flag_Z
         GOTO @2
         SLEEP
+        NOP
 @2:     NOP
         NOP
         MOVLW 0x01
