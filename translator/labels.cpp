@@ -1,8 +1,10 @@
 // The labels of the finished program: every label is a symbol the assembler
 // takes, defined once, and every GOTO lands on one of them.
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "basic_text.h"
@@ -37,7 +39,70 @@ bool IsRelativeJump(std::string_view target) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The label a finished line of the store defines ("A>NAME:", or "A>NAME:"
+// and an instruction), empty for any other line, for a generated label
+// ("@...") and for inline text with a blank before its colon.
+std::string LabelName(const std::string& line) {
+    if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') return {};
+    const size_t colon = line.find(':', 2);
+    if (colon == std::string::npos) return {};
+    std::string name = line.substr(2, colon - 2);
+    if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) return {};
+    return name;
+}
+
+// Where a routine stands, for a message: "nel programma main" or
+// "nella subroutine NAME".
+std::string RoutinePlace(const std::string& routine) {
+    return routine.empty() ? "nel programma main" : "nella subroutine " + routine;
+}
+
 }  // namespace
+
+void Translator::FollowRoutine(std::string_view line, std::string& routine) {
+    if (StartsWith(line, "SUB ")) {
+        routine = std::string(line.substr(4));
+    } else if (line == "END SUB") {
+        routine.clear();
+    }
+}
+
+// A GOTO stays in the routine it stands in, the main program or one SUB.
+// The call-depth check follows each routine's own calls, and a SUB's RETURN
+// goes back to the CALL that entered it: a jump into another routine would
+// run that routine's calls on a stack the check never counted, and its
+// RETURN (or the main program's code) with the wrong return addresses.
+// Runs after the statements are translated, when every label of the
+// program and of inline assembly stands, and the SUB headers and END SUB
+// lines still mark where each routine begins and ends.
+bool Translator::CheckGotoRoutines() {
+    // Each label's routine; none for a label defined more than once.
+    std::unordered_map<std::string, std::optional<std::string>> routineOf;
+    std::string routine;
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string& line = Line(k);
+        FollowRoutine(line, routine);
+        // A SUB's header is the label of its first line.
+        std::string name = StartsWith(line, "SUB ") ? routine : LabelName(line);
+        if (name.empty()) continue;
+        const auto [at, added] = routineOf.emplace(std::move(name), routine);
+        if (!added) at->second.reset();
+    }
+    for (size_t g = 0; g < S.GotoTargets.size() && g < S.GotoRoutines.size(); ++g) {
+        const std::string& target = S.GotoTargets[g];
+        const auto at = routineOf.find(target);
+        // Undefined and twice-defined labels are reported with the names.
+        if (at == routineOf.end() || !at->second) continue;
+        if (*at->second == S.GotoRoutines[g]) continue;
+        return Refuse("GOTO " + target,
+                      "GOTO verso un'altra routine: l'etichetta " + target + " \xE8 " +
+                          RoutinePlace(*at->second) + ", il GOTO " +
+                          RoutinePlace(S.GotoRoutines[g]) +
+                          ". GOTO salta solo dentro la propria routine; una subroutine si "
+                          "esegue con CALL.");
+    }
+    return true;
+}
 
 // Every label (of the program, of a subroutine or of inline assembly) must be
 // a symbol that the assembler accepts and defines once: not a mnemonic or
@@ -49,13 +114,8 @@ bool Translator::CheckLabelNames() {
     for (const FatRow& row : S.FAT) variables.insert(row.name);
     std::unordered_set<std::string> defined;
     for (int k = 1; k <= NoInput(); ++k) {
-        const std::string& line = Line(k);
-        if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
-        const size_t colon = line.find(':', 2);
-        if (colon == std::string::npos) continue;
-        std::string name = line.substr(2, colon - 2);
-        // Generated labels, and inline text with a blank before its colon.
-        if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) continue;
+        std::string name = LabelName(Line(k));
+        if (name.empty()) continue;
         if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
             return Refuse(name + ":", "Nome di etichetta non ammesso: " + name);
         }

@@ -122,6 +122,7 @@ std::string AsmLine(const Translator& t, const std::string& asmText) {
 void Translator::TranslateStatement(int k) {
     const std::string statement = Line(k);
     S.CurrentStatement = statement;
+    FollowRoutine(statement, S.StatementRoutine);
     const Rule* rule = nullptr;
     for (const Rule& r : kRules) {
         if (r.match == Match::kIs ? statement == r.text : StartsWith(statement, r.text)) {
@@ -135,6 +136,7 @@ void Translator::TranslateStatement(int k) {
         case Family::kGoto:
             Line(k) = Instruction(statement);
             S.GotoTargets.push_back(Trim(Mid(statement, 6)));
+            S.GotoRoutines.push_back(S.StatementRoutine);
             break;
         case Family::kCall:
             // Only the exact label of a subroutine: "M" for SUB M, "M1" for SUB M(A).

@@ -132,7 +132,12 @@ struct RunState {
     bool Flag_Error = false;
     std::string CurrentStatement;
     std::vector<std::string> GotoTargets;  // the labels named by GOTO statements, in order
-    bool Flag_TableFull = false;           // a fixed table overflowed in this run (reported once)
+    // The routine each of those GOTO statements stands in (a SUB's label,
+    // empty for the main program), and the one the statement translator is
+    // in while it runs.
+    std::vector<std::string> GotoRoutines;
+    std::string StatementRoutine;
+    bool Flag_TableFull = false;  // a fixed table overflowed in this run (reported once)
 
     // The run's input and output.
     std::string BasicText;  // the program as the pre-pass reads it
@@ -235,7 +240,12 @@ class Translator {
     bool TranslateStatements();
     bool TranslateAssignments();
     bool CheckResidue();
-    bool CheckLabelNames();  // labels.cpp
+    bool CheckLabelNames();    // labels.cpp
+    bool CheckGotoRoutines();  // labels.cpp
+    // The routine the lines after `line` stand in, given the one `line`
+    // stands in: a SUB from its header to its END SUB, the main program
+    // (empty) elsewhere. Read while SUB headers are still BASIC lines.
+    static void FollowRoutine(std::string_view line, std::string& routine);
     void BuildStatistics();  // statistics.cpp
 
     // ---- errors.cpp: the error report and the checked tables ------------
