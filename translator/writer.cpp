@@ -55,6 +55,7 @@ std::vector<std::string> Translator::FindInterruptSaves() {
     for (int k = 1; k <= NoInput(); ++k) {
         if (!Line(k).empty()) code.push_back(Line(k));
     }
+    const size_t routinesFrom = code.size();
     code.insert(code.end(), library.begin(), library.end());
     code.insert(code.end(), table.begin(), table.end());
     std::vector<RamByte> ram;
@@ -63,7 +64,7 @@ std::vector<std::string> Translator::FindInterruptSaves() {
         ram.push_back({row.name, address, RowBytes(row)});
         address += RowBytes(row);
     }
-    return InterruptSharedBytes(code, handlers, ram);
+    return InterruptSharedBytes(code, routinesFrom, handlers, ram);
 }
 
 void Translator::EmitLine(std::string_view line) {
