@@ -213,7 +213,8 @@ void Translator::WriteAsmProgram() {
     // 11. Port set-up.
     for (const std::string& line : S.ArrayCONFIG) EmitLine(line);
 
-    // 12. Interrupt enables.
+    // 12. Interrupt enables, each source's flag cleared first. Reading port
+    // B ends a change of its lines before their flag is cleared.
     if (S.Flag_Interrupt) {
         if (S.Flag_IntTimer) {
             EmitLine("        BSF Reg_Status , Bit_5");
@@ -233,6 +234,7 @@ void Translator::WriteAsmProgram() {
             EmitLine("        BSF Reg_Intcon , Bit_4");
         }
         if (S.Flag_IntLine) {
+            EmitLine("        MOVF Reg_PortB , W");
             EmitLine("        BCF Reg_Intcon , Bit_0");
             EmitLine("        BSF Reg_Intcon , Bit_3");
         }

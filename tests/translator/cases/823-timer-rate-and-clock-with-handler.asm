@@ -53,23 +53,27 @@ W#3     EQU 0x0F    ;BYTE(1-Byte)
         BCF Reg_Option , Bit_2
         BCF Reg_Status , Bit_6
         BCF Reg_Status2, Bit_5
-        BSF Reg_Intcon , Bit_5
         CLRF Reg_Tmr0
+        BCF Reg_Intcon , Bit_2
+        BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BSF Reg_Option , Bit_3
         BCF Reg_Status2, Bit_5
-        BSF Reg_Intcon , Bit_5
         CLRF Reg_Tmr0
+        BCF Reg_Intcon , Bit_2
+        BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BSF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         SLEEP
         GOTO $-1

@@ -62,6 +62,7 @@ W#3     EQU 0x11    ;BYTE(1-Byte)
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_1
         BSF Reg_Intcon , Bit_4
+        MOVF Reg_PortB , W
         BCF Reg_Intcon , Bit_0
         BSF Reg_Intcon , Bit_3
         BSF Reg_Intcon , Bit_7
@@ -88,17 +89,20 @@ AVANTI: CALL TEMPO
         BCF Reg_PortB , Bit_2
         RRF X , F
         RLF Y , F
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BSF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BCF Reg_Status , Bit_6
@@ -109,8 +113,9 @@ AVANTI: CALL TEMPO
         BCF Reg_Option , Bit_2
         BCF Reg_Status , Bit_6
         BCF Reg_Status2, Bit_5
-        BSF Reg_Intcon , Bit_5
         CLRF Reg_Tmr0
+        BCF Reg_Intcon , Bit_2
+        BSF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_4
         BCF Reg_Status2, Bit_5
@@ -123,8 +128,11 @@ AVANTI: CALL TEMPO
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_6
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_1
         BSF Reg_Intcon , Bit_4
         BCF Reg_Intcon , Bit_4
+        MOVF Reg_PortB , W
+        BCF Reg_Intcon , Bit_0
         BSF Reg_Intcon , Bit_3
         BCF Reg_Intcon , Bit_3
         BSF Reg_Status , Flag_C
