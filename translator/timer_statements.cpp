@@ -244,21 +244,58 @@ void Translator::TranslateTimerStatement(int k) {
             if (text::Contains(r, "/")) ReportError("Impossibiler impostare in Prescaler");
             return;
         }
+        // The owners the prescaler may have here, for the whole program:
+        // moving it between the timer and the watchdog can reset the chip
+        // unless the watchdog is cleared first.
+        if (!S.Prescaler) {
+            // At reset the watchdog holds it; with a timer handler the
+            // start-up gives it to the timer.
+            PrescalerOwners owners;
+            owners.timer = hasTimerHandler();
+            owners.watchdog = !owners.timer;
+            for (int j = 1; j <= NoInput(); ++j) {
+                if (!StartsWith(Line(j), kRateStatement)) continue;
+                const std::optional<int> other = RateExponent(Mid(Line(j), 19));
+                if (!other) continue;
+                (*other == 0 ? owners.watchdog : owners.timer) = true;
+                if (*other == 1 || *other == 2) owners.lowWatchdogRate = true;
+            }
+            S.Prescaler = owners;
+        }
+        const PrescalerOwners& owners = *S.Prescaler;
+
         // The timer interrupt is switched off while the prescaler changes,
         // and back on only when there is a handler for it: with no timer
         // entry in the dispatcher its flag would never be cleared.
         std::vector<std::string> lines = {"BCF Reg_Intcon , Bit_5"};
         if (*rate > 0) {
-            lines.insert(lines.end(), {"BCF Reg_Status , Bit_6", "BSF Reg_Status , Bit_5",
-                                       "BCF Reg_Option , Bit_3"});
+            lines.insert(lines.end(), {"BCF Reg_Status , Bit_6", "BSF Reg_Status , Bit_5"});
+            // From the watchdog to the timer: the watchdog cleared first.
+            if (owners.watchdog) lines.push_back("CLRWDT");
+            lines.push_back("BCF Reg_Option , Bit_3");
             const int bits = *rate - 1;
             for (int b = 0; b < 3; ++b) {
                 lines.push_back(std::string((bits >> b) & 1 ? "BSF" : "BCF") +
                                 " Reg_Option , Bit_" + text::Str(b));
             }
             lines.push_back("BCF Reg_Status , Bit_6");
-        } else {
+        } else if (!owners.timer) {
             lines.insert(lines.end(), {"BSF Reg_Status , Bit_5", "BSF Reg_Option , Bit_3"});
+        } else {
+            // From the timer to the watchdog: the watchdog and the prescaler
+            // (with TMR0) cleared first. The watchdog keeps the rate the
+            // timer had; where that may be 1:1 or 1:2, the prescaler passes
+            // through 1:128 with one more clear of the watchdog, and W holds
+            // the bits that give the rate back.
+            lines.insert(lines.end(), {"CLRWDT", "CLRF Reg_Tmr0", "BSF Reg_Status , Bit_5"});
+            if (owners.lowWatchdogRate) {
+                lines.insert(lines.end(), {"MOVF Reg_Option , W", "ANDLW 0x07", "XORLW 0x07",
+                                           "BSF Reg_Option , Bit_0", "BSF Reg_Option , Bit_1",
+                                           "BSF Reg_Option , Bit_2", "BSF Reg_Option , Bit_3",
+                                           "CLRWDT", "XORWF Reg_Option , F"});
+            } else {
+                lines.push_back("BSF Reg_Option , Bit_3");
+            }
         }
         lines.insert(lines.end(), {"BCF Reg_Status2, Bit_5", "CLRF Reg_Tmr0"});
         if (hasTimerHandler()) lines.insert(lines.end(), kTimerBackOn.begin(), kTimerBackOn.end());

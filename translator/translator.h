@@ -71,6 +71,16 @@ inline std::string FreeDynVarPool() {
     return pool;
 }
 
+// The owners the prescaler may have when a SET TIMER RATE TO runs: the
+// watchdog, which holds it from reset, and the timer, which the start-up
+// gives it to when the program has a timer handler; and whether the
+// watchdog may get the rate 1:1 or 1:2 with it.
+struct PrescalerOwners {
+    bool timer = false;
+    bool watchdog = false;
+    bool lowWatchdogRate = false;
+};
+
 // What one run builds. Every run starts again from these values: the reset
 // is one assignment (Translator::ResetRun). Counts are the sizes of their
 // tables (NoFAT is FAT.size() and so on).
@@ -103,6 +113,9 @@ struct RunState {
     int InitTimerValue = 0;
     std::string InitTimerVar;
     int NoInitTimer = 0;  // 8-bit unsigned in use
+    // Where SET TIMER RATE TO may find the prescaler, read from the whole
+    // program when the first of them is translated.
+    std::optional<PrescalerOwners> Prescaler;
     bool Flag_WaitDouble = false;
 
     // DATA values and port set-up.

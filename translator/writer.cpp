@@ -213,14 +213,17 @@ void Translator::WriteAsmProgram() {
     // 11. Port set-up.
     for (const std::string& line : S.ArrayCONFIG) EmitLine(line);
 
-    // 12. Interrupt enables, each source's flag cleared first. Reading port
-    // B ends a change of its lines before their flag is cleared.
+    // 12. Interrupt enables, each source's flag cleared first. The timer
+    // takes the prescaler (1:256) from the watchdog, which holds it from
+    // reset: the watchdog is cleared before it loses the prescaler. Reading
+    // port B ends a change of its lines before their flag is cleared.
     if (S.Flag_Interrupt) {
         if (S.Flag_IntTimer) {
             EmitLine("        BSF Reg_Status , Bit_5");
             EmitLine("        BSF Reg_Option , Bit_0");
             EmitLine("        BSF Reg_Option , Bit_1");
             EmitLine("        BSF Reg_Option , Bit_2");
+            EmitLine("        CLRWDT");
             EmitLine("        BCF Reg_Option , Bit_3");
             EmitLine("        BSF Reg_Option , Bit_4");
             EmitLine("        BCF Reg_Option , Bit_5");
