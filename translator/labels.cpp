@@ -1,7 +1,6 @@
 // The labels of the finished program: every label is a symbol the assembler
 // takes, defined once, and every GOTO lands on one of them.
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -42,12 +41,12 @@ bool IsRelativeJump(std::string_view target) {
 // The label a finished line of the store defines ("A>NAME:", or "A>NAME:"
 // and an instruction), empty for any other line, for a generated label
 // ("@...") and for inline text with a blank before its colon.
-std::string LabelName(const std::string& line) {
+std::string_view LabelName(std::string_view line) {
     if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') return {};
     const size_t colon = line.find(':', 2);
-    if (colon == std::string::npos) return {};
-    std::string name = line.substr(2, colon - 2);
-    if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) return {};
+    if (colon == std::string_view::npos) return {};
+    const std::string_view name = line.substr(2, colon - 2);
+    if (name.empty() || name[0] == '@' || name.find(' ') != std::string_view::npos) return {};
     return name;
 }
 
@@ -76,27 +75,35 @@ void Translator::FollowRoutine(std::string_view line, std::string& routine) {
 // program and of inline assembly stands, and the SUB headers and END SUB
 // lines still mark where each routine begins and ends.
 bool Translator::CheckGotoRoutines() {
-    // Each label's routine; none for a label defined more than once.
-    std::unordered_map<std::string, std::optional<std::string>> routineOf;
+    // Without SUBs, and without GOTOs, everything stays in the main program.
+    if (S.NoSUB() == 0 || S.GotoTargets.empty()) return true;
+    // Where each label a GOTO names stands.
+    struct Place {
+        int definitions = 0;
+        std::string routine;
+    };
+    std::unordered_map<std::string_view, Place> places;
+    places.reserve(S.GotoTargets.size());
+    for (const std::string& target : S.GotoTargets) places.try_emplace(target);
     std::string routine;
     for (int k = 1; k <= NoInput(); ++k) {
         const std::string& line = Line(k);
         FollowRoutine(line, routine);
         // A SUB's header is the label of its first line.
-        std::string name = StartsWith(line, "SUB ") ? routine : LabelName(line);
+        const std::string_view name = StartsWith(line, "SUB ") ? routine : LabelName(line);
         if (name.empty()) continue;
-        const auto [at, added] = routineOf.emplace(std::move(name), routine);
-        if (!added) at->second.reset();
+        const auto at = places.find(name);
+        if (at == places.end()) continue;
+        if (++at->second.definitions == 1) at->second.routine = routine;
     }
     for (size_t g = 0; g < S.GotoTargets.size() && g < S.GotoRoutines.size(); ++g) {
         const std::string& target = S.GotoTargets[g];
-        const auto at = routineOf.find(target);
+        const Place& place = places[target];
         // Undefined and twice-defined labels are reported with the names.
-        if (at == routineOf.end() || !at->second) continue;
-        if (*at->second == S.GotoRoutines[g]) continue;
+        if (place.definitions != 1 || place.routine == S.GotoRoutines[g]) continue;
         return Refuse("GOTO " + target,
                       "GOTO verso un'altra routine: l'etichetta " + target + " \xE8 " +
-                          RoutinePlace(*at->second) + ", il GOTO " +
+                          RoutinePlace(place.routine) + ", il GOTO " +
                           RoutinePlace(S.GotoRoutines[g]) +
                           ". GOTO salta solo dentro la propria routine; una subroutine si "
                           "esegue con CALL.");
@@ -114,7 +121,7 @@ bool Translator::CheckLabelNames() {
     for (const FatRow& row : S.FAT) variables.insert(row.name);
     std::unordered_set<std::string> defined;
     for (int k = 1; k <= NoInput(); ++k) {
-        std::string name = LabelName(Line(k));
+        std::string name(LabelName(Line(k)));
         if (name.empty()) continue;
         if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
             return Refuse(name + ":", "Nome di etichetta non ammesso: " + name);
