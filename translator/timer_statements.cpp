@@ -94,6 +94,18 @@ bool& SourceFlag(RunState& s, Source source) {
     return s.Flag_IntLine;
 }
 
+bool& HasHandler(TimerSurvey& survey, Source source) {
+    switch (source) {
+        case Source::kTimer:
+            return survey.timerHandler;
+        case Source::kExternal:
+            return survey.externalHandler;
+        case Source::kLine:
+            break;
+    }
+    return survey.lineHandler;
+}
+
 const char* HandlerPrefix(Source source) {
     for (const HandlerStatement& handler : kHandlers) {
         if (handler.source == source) return handler.prefix;
@@ -172,14 +184,32 @@ std::optional<int> RateExponent(const std::string& r) {
 void Translator::TranslateTimerStatement(int k) {
     const std::string statement = Line(k);
 
-    // Whether the program has a handler for `source`, before or after this line.
-    const auto hasHandler = [this](Source source) {
-        if (SourceFlag(S, source)) return true;
+    // The handlers and the prescaler's owners, read once: this is the
+    // first timer or interrupt statement, so the others stand as written.
+    if (!S.Timers) {
+        TimerSurvey survey;
         for (int j = 1; j <= NoInput(); ++j) {
-            if (StartsWith(Line(j), HandlerPrefix(source))) return true;
+            const std::string& line = Line(j);
+            for (const HandlerStatement& handler : kHandlers) {
+                if (StartsWith(line, handler.prefix)) HasHandler(survey, handler.source) = true;
+            }
+            if (!StartsWith(line, kRateStatement)) continue;
+            const std::optional<int> rate = RateExponent(Mid(line, 19));
+            if (!rate) continue;
+            (*rate == 0 ? survey.prescalerWithWatchdog : survey.prescalerWithTimer) = true;
+            if (*rate == 1 || *rate == 2) survey.lowWatchdogRate = true;
         }
-        return false;
-    };
+        // At reset the watchdog holds the prescaler; with a timer handler
+        // the start-up gives it to the timer.
+        if (survey.timerHandler) {
+            survey.prescalerWithTimer = true;
+        } else {
+            survey.prescalerWithWatchdog = true;
+        }
+        S.Timers = survey;
+    }
+    TimerSurvey& survey = *S.Timers;
+    const auto hasHandler = [&survey](Source source) { return HasHandler(survey, source); };
     const auto hasTimerHandler = [&hasHandler]() { return hasHandler(Source::kTimer); };
 
     // SET INIT TIMER TO x: the value the timer restarts from after each overflow.
@@ -244,34 +274,17 @@ void Translator::TranslateTimerStatement(int k) {
             if (text::Contains(r, "/")) ReportError("Impossibiler impostare in Prescaler");
             return;
         }
-        // The owners the prescaler may have here, for the whole program:
-        // moving it between the timer and the watchdog can reset the chip
-        // unless the watchdog is cleared first.
-        if (!S.Prescaler) {
-            // At reset the watchdog holds it; with a timer handler the
-            // start-up gives it to the timer.
-            PrescalerOwners owners;
-            owners.timer = hasTimerHandler();
-            owners.watchdog = !owners.timer;
-            for (int j = 1; j <= NoInput(); ++j) {
-                if (!StartsWith(Line(j), kRateStatement)) continue;
-                const std::optional<int> other = RateExponent(Mid(Line(j), 19));
-                if (!other) continue;
-                (*other == 0 ? owners.watchdog : owners.timer) = true;
-                if (*other == 1 || *other == 2) owners.lowWatchdogRate = true;
-            }
-            S.Prescaler = owners;
-        }
-        const PrescalerOwners& owners = *S.Prescaler;
-
         // The timer interrupt is switched off while the prescaler changes,
         // and back on only when there is a handler for it: with no timer
-        // entry in the dispatcher its flag would never be cleared.
+        // entry in the dispatcher its flag would never be cleared. Moving the
+        // prescaler between the watchdog and the timer can reset the chip
+        // unless the watchdog is cleared first: where it may change owner
+        // (from either owner it may have here), it is.
         std::vector<std::string> lines = {"BCF Reg_Intcon , Bit_5"};
         if (*rate > 0) {
             lines.insert(lines.end(), {"BCF Reg_Status , Bit_6", "BSF Reg_Status , Bit_5"});
             // From the watchdog to the timer: the watchdog cleared first.
-            if (owners.watchdog) lines.push_back("CLRWDT");
+            if (survey.prescalerWithWatchdog) lines.push_back("CLRWDT");
             lines.push_back("BCF Reg_Option , Bit_3");
             const int bits = *rate - 1;
             for (int b = 0; b < 3; ++b) {
@@ -279,7 +292,7 @@ void Translator::TranslateTimerStatement(int k) {
                                 " Reg_Option , Bit_" + text::Str(b));
             }
             lines.push_back("BCF Reg_Status , Bit_6");
-        } else if (!owners.timer) {
+        } else if (!survey.prescalerWithTimer) {
             lines.insert(lines.end(), {"BSF Reg_Status , Bit_5", "BSF Reg_Option , Bit_3"});
         } else {
             // From the timer to the watchdog: the watchdog and the prescaler
@@ -288,7 +301,7 @@ void Translator::TranslateTimerStatement(int k) {
             // through 1:128 with one more clear of the watchdog, and W holds
             // the bits that give the rate back.
             lines.insert(lines.end(), {"CLRWDT", "CLRF Reg_Tmr0", "BSF Reg_Status , Bit_5"});
-            if (owners.lowWatchdogRate) {
+            if (survey.lowWatchdogRate) {
                 lines.insert(lines.end(), {"MOVF Reg_Option , W", "ANDLW 0x07", "XORLW 0x07",
                                            "BSF Reg_Option , Bit_0", "BSF Reg_Option , Bit_1",
                                            "BSF Reg_Option , Bit_2", "BSF Reg_Option , Bit_3",

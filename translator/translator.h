@@ -71,13 +71,18 @@ inline std::string FreeDynVarPool() {
     return pool;
 }
 
-// The owners the prescaler may have when a SET TIMER RATE TO runs: the
-// watchdog, which holds it from reset, and the timer, which the start-up
-// gives it to when the program has a timer handler; and whether the
+// What the timer and interrupt statements need to know of the whole
+// program: which sources have a handler (an ON ... INTERRUPT CALL anywhere
+// in it); the owners the prescaler may have when a SET TIMER RATE TO runs,
+// the watchdog, which holds it from reset, and the timer, which the
+// start-up gives it to when there is a timer handler; and whether the
 // watchdog may get the rate 1:1 or 1:2 with it.
-struct PrescalerOwners {
-    bool timer = false;
-    bool watchdog = false;
+struct TimerSurvey {
+    bool timerHandler = false;
+    bool externalHandler = false;
+    bool lineHandler = false;
+    bool prescalerWithTimer = false;
+    bool prescalerWithWatchdog = false;
     bool lowWatchdogRate = false;
 };
 
@@ -113,9 +118,9 @@ struct RunState {
     int InitTimerValue = 0;
     std::string InitTimerVar;
     int NoInitTimer = 0;  // 8-bit unsigned in use
-    // Where SET TIMER RATE TO may find the prescaler, read from the whole
-    // program when the first of them is translated.
-    std::optional<PrescalerOwners> Prescaler;
+    // Read from the whole program when the first timer or interrupt
+    // statement is translated, while all of them stand as written.
+    std::optional<TimerSurvey> Timers;
     bool Flag_WaitDouble = false;
 
     // DATA values and port set-up.
