@@ -47,6 +47,7 @@ const FixedStatement kFixedStatements[] = {
 };
 
 // The three handler statements and the dispatcher entry each one appends.
+// A source's number is its place in TimerSurvey::handlers.
 enum class Source { kTimer, kExternal, kLine };
 
 struct HandlerStatement {
@@ -92,18 +93,6 @@ bool& SourceFlag(RunState& s, Source source) {
             break;
     }
     return s.Flag_IntLine;
-}
-
-bool& HasHandler(TimerSurvey& survey, Source source) {
-    switch (source) {
-        case Source::kTimer:
-            return survey.timerHandler;
-        case Source::kExternal:
-            return survey.externalHandler;
-        case Source::kLine:
-            break;
-    }
-    return survey.lineHandler;
 }
 
 const char* HandlerPrefix(Source source) {
@@ -191,7 +180,9 @@ void Translator::TranslateTimerStatement(int k) {
         for (int j = 1; j <= NoInput(); ++j) {
             const std::string& line = Line(j);
             for (const HandlerStatement& handler : kHandlers) {
-                if (StartsWith(line, handler.prefix)) HasHandler(survey, handler.source) = true;
+                if (StartsWith(line, handler.prefix)) {
+                    survey.handlers[static_cast<size_t>(handler.source)] = true;
+                }
             }
             if (!StartsWith(line, kRateStatement)) continue;
             const std::optional<int> rate = RateExponent(Mid(line, 19));
@@ -201,15 +192,17 @@ void Translator::TranslateTimerStatement(int k) {
         }
         // At reset the watchdog holds the prescaler; with a timer handler
         // the start-up gives it to the timer.
-        if (survey.timerHandler) {
+        if (survey.handlers[static_cast<size_t>(Source::kTimer)]) {
             survey.prescalerWithTimer = true;
         } else {
             survey.prescalerWithWatchdog = true;
         }
         S.Timers = survey;
     }
-    TimerSurvey& survey = *S.Timers;
-    const auto hasHandler = [&survey](Source source) { return HasHandler(survey, source); };
+    const TimerSurvey& survey = *S.Timers;
+    const auto hasHandler = [&survey](Source source) {
+        return survey.handlers[static_cast<size_t>(source)];
+    };
     const auto hasTimerHandler = [&hasHandler]() { return hasHandler(Source::kTimer); };
 
     // SET INIT TIMER TO x: the value the timer restarts from after each overflow.

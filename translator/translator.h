@@ -10,6 +10,7 @@
 // interface takes and gives UTF-8.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -78,9 +79,8 @@ inline std::string FreeDynVarPool() {
 // start-up gives it to when there is a timer handler; and whether the
 // watchdog may get the rate 1:1 or 1:2 with it.
 struct TimerSurvey {
-    bool timerHandler = false;
-    bool externalHandler = false;
-    bool lineHandler = false;
+    // By source: the timer, the external interrupt on B0, the change of B4-B7.
+    std::array<bool, 3> handlers{};
     bool prescalerWithTimer = false;
     bool prescalerWithWatchdog = false;
     bool lowWatchdogRate = false;
