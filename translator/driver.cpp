@@ -55,6 +55,7 @@ TranslationResult Translator::TranslateProgram(std::string_view basicText,
         HoistIfFunctions();  // if_blocks.cpp: DIV10, READ... out of IF conditions
         if (S.Flag_Error) return;
         if (!TranslateStatements()) return;   // each statement to statements.cpp
+        if (!CheckGotoRoutines()) return;     // labels.cpp
         if (!PairSubBlocks()) return;         // subroutines.cpp
         if (!CheckCallDepth()) return;        // subroutines.cpp
         if (!PairForLoops()) return;          // for_loops.cpp

@@ -1,10 +1,12 @@
 // The bytes an interrupt handler may change under the code it interrupts:
 // the code is followed from each handler's label and from the start of the
 // main program, instruction by instruction, through jumps, skips, calls and
-// computed jumps; what cannot be followed (a jump to a name the code does not
-// define, a word that is no instruction, a write through INDF or to a
-// register the analysis does not know) counts as reaching, or writing,
-// everything, so that the entry saves too much rather than too little.
+// the DATA lookup's computed jump; what cannot be followed (a jump to a name
+// the code does not define, a computed jump of inline assembly, a word that
+// is no instruction, a write through INDF or to a register the analysis does
+// not know) counts as reaching, or writing, everything, so that the entry
+// saves too much rather than too little. A computed jump takes the high bits
+// of its target from PCLATH: it is a use of PCLATH.
 #include "interrupt_saves.h"
 
 #include <algorithm>
@@ -107,6 +109,7 @@ struct Op {
 struct Listing {
     std::vector<std::string_view> words;
     std::unordered_map<std::string_view, size_t> labels;
+    size_t routinesFrom = 0;  // the first word of the library routines and the DATA table
 };
 
 Op ReadOp(std::string_view text) {
@@ -139,10 +142,13 @@ Op ReadOp(std::string_view text) {
 
 // A label stands in column 1 and ends with ":"; an instruction follows it or
 // stands on a line of its own after blanks.
-Listing ReadListing(const std::vector<std::string_view>& code) {
+Listing ReadListing(const std::vector<std::string_view>& code, size_t routinesFrom) {
     Listing listing;
     listing.words.reserve(code.size());
-    for (std::string_view line : code) {
+    listing.routinesFrom = code.size();  // none
+    for (size_t k = 0; k < code.size(); ++k) {
+        if (k == routinesFrom) listing.routinesFrom = listing.words.size();
+        std::string_view line = code[k];
         if (line.substr(0, 2) == "A>") line.remove_prefix(2);
         line = line.substr(0, line.find(';'));
         if (Trimmed(line).empty()) continue;
@@ -201,8 +207,11 @@ struct Target {
 
 class Analysis {
   public:
-    Analysis(const std::vector<std::string_view>& code, const std::vector<RamByte>& ram)
-        : listing_(ReadListing(code)), ops_(listing_.words.size()), read_(listing_.words.size()) {
+    Analysis(const std::vector<std::string_view>& code, size_t routinesFrom,
+             const std::vector<RamByte>& ram)
+        : listing_(ReadListing(code, routinesFrom)),
+          ops_(listing_.words.size()),
+          read_(listing_.words.size()) {
         atAddress_.fill(-1);
         for (const RamByte& byte : ram) {
             ramAddress_.emplace(byte.name, byte.address);
@@ -257,6 +266,9 @@ class Analysis {
             if (op.byte == Byte::kNone || (!uses && !op.Writes())) continue;
             const Target target = Resolve(op.operand);
             if (target.kind == Target::Kind::kAnything) found.assign(names_.size(), true);
+            if (uses && target.kind == Target::Kind::kProgramCounter && op.Writes()) {
+                found[pclath_] = true;
+            }
             for (size_t k = 0; k < target.count; ++k) found[target.shared[k]] = true;
         }
         return found;
@@ -295,7 +307,9 @@ class Analysis {
                 break;
         }
         if (op.Writes() && Resolve(op.operand).kind == Target::Kind::kProgramCounter) {
-            // A computed jump lands on one of the table words after it.
+            // The DATA lookup's computed jump lands on one of the table words
+            // after it; one of inline assembly may land anywhere.
+            if (i < listing_.routinesFrom) return false;
             size_t j = i + 1;
             while (j < listing_.words.size() && OpAt(j).tableWord) pending.push_back(j++);
             return j > i + 1;
@@ -389,10 +403,11 @@ class Analysis {
 }  // namespace
 
 std::vector<std::string> InterruptSharedBytes(const std::vector<std::string_view>& code,
+                                              size_t routinesFrom,
                                               const std::vector<std::string>& handlers,
                                               const std::vector<RamByte>& ram) {
     if (handlers.empty()) return {};
-    Analysis analysis(code, ram);
+    Analysis analysis(code, routinesFrom, ram);
     const std::vector<bool> written = analysis.Effects(handlers, false);
     if (std::none_of(written.begin(), written.end(), [](bool w) { return w; })) return {};
     const std::vector<bool> used = analysis.Effects({""}, true);

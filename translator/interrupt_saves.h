@@ -28,12 +28,16 @@ struct RamByte {
 
 // The code of a program as the chip holds it, one assembly line each ("A>"
 // marks are allowed): the program lines first, where the main program starts,
-// then the library routines and the DATA table. `handlers` are the labels the
-// interrupt dispatcher calls; `ram` the variable table with its addresses.
-// The analysis reads the lines in place: they must outlive the call.
+// then, from line `routinesFrom` on, the library routines and the DATA table.
+// A computed jump (a write to PCL) among the routines is the DATA lookup's,
+// which lands on the table after it; one among the program lines is inline
+// assembly, which may land anywhere. `handlers` are the labels the interrupt
+// dispatcher calls; `ram` the variable table with its addresses. The
+// analysis reads the lines in place: they must outlive the call.
 // Gives the names to save, in a fixed order: the translator's bytes in table
 // order, then "Reg_Pclath", "Reg_Fsr", "Reg_Eeadr", "Reg_Eedata".
 std::vector<std::string> InterruptSharedBytes(const std::vector<std::string_view>& code,
+                                              size_t routinesFrom,
                                               const std::vector<std::string>& handlers,
                                               const std::vector<RamByte>& ram);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "basic_text.h"
@@ -37,7 +38,78 @@ bool IsRelativeJump(std::string_view target) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The label a finished line of the store defines ("A>NAME:", or "A>NAME:"
+// and an instruction), empty for any other line, for a generated label
+// ("@...") and for inline text with a blank before its colon.
+std::string_view LabelName(std::string_view line) {
+    if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') return {};
+    const size_t colon = line.find(':', 2);
+    if (colon == std::string_view::npos) return {};
+    const std::string_view name = line.substr(2, colon - 2);
+    if (name.empty() || name[0] == '@' || name.find(' ') != std::string_view::npos) return {};
+    return name;
+}
+
+// Where a routine stands, for a message: "nel programma main" or
+// "nella subroutine NAME".
+std::string RoutinePlace(const std::string& routine) {
+    return routine.empty() ? "nel programma main" : "nella subroutine " + routine;
+}
+
 }  // namespace
+
+void Translator::FollowRoutine(std::string_view line, std::string& routine) {
+    if (StartsWith(line, "SUB ")) {
+        routine = std::string(line.substr(4));
+    } else if (line == "END SUB") {
+        routine.clear();
+    }
+}
+
+// A GOTO stays in the routine it stands in, the main program or one SUB.
+// The call-depth check follows each routine's own calls, and a SUB's RETURN
+// goes back to the CALL that entered it: a jump into another routine would
+// run that routine's calls on a stack the check never counted, and its
+// RETURN (or the main program's code) with the wrong return addresses.
+// Runs after the statements are translated, when every label of the
+// program and of inline assembly stands, and the SUB headers and END SUB
+// lines still mark where each routine begins and ends.
+bool Translator::CheckGotoRoutines() {
+    // Without SUBs, and without GOTOs, everything stays in the main program.
+    if (S.NoSUB() == 0 || S.GotoTargets.empty()) return true;
+    // Where each label a GOTO names stands.
+    struct Place {
+        int definitions = 0;
+        std::string routine;
+    };
+    std::unordered_map<std::string_view, Place> places;
+    places.reserve(S.GotoTargets.size());
+    for (const std::string& target : S.GotoTargets) places.try_emplace(target);
+    std::string routine;
+    for (int k = 1; k <= NoInput(); ++k) {
+        const std::string& line = Line(k);
+        FollowRoutine(line, routine);
+        // A SUB's header is the label of its first line.
+        const std::string_view name = StartsWith(line, "SUB ") ? routine : LabelName(line);
+        if (name.empty()) continue;
+        const auto at = places.find(name);
+        if (at == places.end()) continue;
+        if (++at->second.definitions == 1) at->second.routine = routine;
+    }
+    for (size_t g = 0; g < S.GotoTargets.size() && g < S.GotoRoutines.size(); ++g) {
+        const std::string& target = S.GotoTargets[g];
+        const Place& place = places[target];
+        // Undefined and twice-defined labels are reported with the names.
+        if (place.definitions != 1 || place.routine == S.GotoRoutines[g]) continue;
+        return Refuse("GOTO " + target,
+                      "GOTO verso un'altra routine: l'etichetta " + target + " \xE8 " +
+                          RoutinePlace(place.routine) + ", il GOTO " +
+                          RoutinePlace(S.GotoRoutines[g]) +
+                          ". GOTO salta solo dentro la propria routine; una subroutine si "
+                          "esegue con CALL.");
+    }
+    return true;
+}
 
 // Every label (of the program, of a subroutine or of inline assembly) must be
 // a symbol that the assembler accepts and defines once: not a mnemonic or
@@ -49,13 +121,8 @@ bool Translator::CheckLabelNames() {
     for (const FatRow& row : S.FAT) variables.insert(row.name);
     std::unordered_set<std::string> defined;
     for (int k = 1; k <= NoInput(); ++k) {
-        const std::string& line = Line(k);
-        if (!StartsWith(line, "A>") || line.size() < 3 || line[2] == ' ') continue;
-        const size_t colon = line.find(':', 2);
-        if (colon == std::string::npos) continue;
-        std::string name = line.substr(2, colon - 2);
-        // Generated labels, and inline text with a blank before its colon.
-        if (name.empty() || name[0] == '@' || name.find(' ') != std::string::npos) continue;
+        std::string name(LabelName(Line(k)));
+        if (name.empty()) continue;
         if (!IsLabelSymbol(name) || IsAssemblerWord(name)) {
             return Refuse(name + ":", "Nome di etichetta non ammesso: " + name);
         }

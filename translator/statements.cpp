@@ -122,6 +122,7 @@ std::string AsmLine(const Translator& t, const std::string& asmText) {
 void Translator::TranslateStatement(int k) {
     const std::string statement = Line(k);
     S.CurrentStatement = statement;
+    FollowRoutine(statement, S.StatementRoutine);
     const Rule* rule = nullptr;
     for (const Rule& r : kRules) {
         if (r.match == Match::kIs ? statement == r.text : StartsWith(statement, r.text)) {
@@ -135,6 +136,7 @@ void Translator::TranslateStatement(int k) {
         case Family::kGoto:
             Line(k) = Instruction(statement);
             S.GotoTargets.push_back(Trim(Mid(statement, 6)));
+            S.GotoRoutines.push_back(S.StatementRoutine);
             break;
         case Family::kCall:
             // Only the exact label of a subroutine: "M" for SUB M, "M1" for SUB M(A).
@@ -149,9 +151,20 @@ void Translator::TranslateStatement(int k) {
             Line(k) = Instruction("SLEEP");
             Line(k + 1) = Instruction("GOTO $-1");
             break;
-        case Family::kStop:
-            Line(k) = Instruction("SLEEP");
+        case Family::kStop: {
+            // An interrupt that wakes the chip runs only after the word that
+            // follows SLEEP: a NOP there, so that the next statement sees
+            // what the handler did. Before END (END IF places only a label)
+            // the next word is END's own SLEEP, and nothing comes after it.
+            int next = k + 1;
+            while (next <= NoInput() && (Line(next).empty() || Line(next) == "END IF")) ++next;
+            if (Line(next) == "END") {
+                Line(k) = Instruction("SLEEP");
+            } else {
+                ReplaceWithInstructions(k, {"SLEEP", "NOP"});
+            }
             break;
+        }
         case Family::kInlineAsm:
             if (StartsWith(statement, "ASM(")) {
                 if (!EndsWith(statement, ")")) {

@@ -5,6 +5,10 @@
 // A handler produces no code in place: it appends its entry to the interrupt
 // dispatcher (ArrayINT) and sets the flags from which the writer builds the
 // interrupt vector, the context save and the enables at start-up.
+//
+// A source's flag is raised by its event whether the source is enabled or
+// not: every statement that enables a source clears its flag first, so that
+// an event that came while it was off does not run the handler.
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,7 +33,6 @@ struct FixedStatement {
 // OPTION bit 4 (T0SE) clear counts the rising edges of RA4/T0CKI, set the
 // falling ones; OPTION bit 6 (INTEDG) set interrupts on the rising edge of RB0.
 const FixedStatement kFixedStatements[] = {
-    {"SET TIMER ON", {"BSF Reg_Intcon , Bit_5"}},
     {"SET TIMER OFF", {"BCF Reg_Intcon , Bit_5"}},
     {"SET TIMER EDGE UP",
      {"BSF Reg_Status , Bit_5", "BCF Reg_Option , Bit_4", "BCF Reg_Status2, Bit_5"}},
@@ -39,15 +42,12 @@ const FixedStatement kFixedStatements[] = {
      {"BSF Reg_Status , Bit_5", "BSF Reg_Option , Bit_6", "BCF Reg_Status2, Bit_5"}},
     {"SET EXTERNAL INTERRUPT EDGE DOWN",
      {"BSF Reg_Status , Bit_5", "BCF Reg_Option , Bit_6", "BCF Reg_Status2, Bit_5"}},
-    {"SET EXTERNAL INTERRUPT ON", {"BSF Reg_Intcon , Bit_4"}},
     {"SET EXTERNAL INTERRUPT OFF", {"BCF Reg_Intcon , Bit_4"}},
-    {"SET LINE INTERRUPT ON", {"BSF Reg_Intcon , Bit_3"}},
     {"SET LINE INTERRUPT OFF", {"BCF Reg_Intcon , Bit_3"}},
 };
 
-constexpr const char* kTimerEnable = "BSF Reg_Intcon , Bit_5";
-
 // The three handler statements and the dispatcher entry each one appends.
+// A source's number is its place in TimerSurvey::handlers.
 enum class Source { kTimer, kExternal, kLine };
 
 struct HandlerStatement {
@@ -60,6 +60,47 @@ constexpr HandlerStatement kHandlers[] = {
     {"ON EXTERNAL INTERRUPT CALL ", Source::kExternal},
     {"ON LINE INTERRUPT CALL ", Source::kLine},
 };
+
+// The statements that switch a source on, and the lines that clear its flag
+// and enable it. Reading port B ends a change of its lines that came while
+// the interrupt was off, before its flag is cleared.
+struct SwitchOn {
+    const char* statement;
+    Source source;
+    std::vector<const char*> lines;
+};
+
+const SwitchOn kSwitchesOn[] = {
+    {"SET TIMER ON", Source::kTimer, {"BCF Reg_Intcon , Bit_2", "BSF Reg_Intcon , Bit_5"}},
+    {"SET EXTERNAL INTERRUPT ON",
+     Source::kExternal,
+     {"BCF Reg_Intcon , Bit_1", "BSF Reg_Intcon , Bit_4"}},
+    {"SET LINE INTERRUPT ON",
+     Source::kLine,
+     {"MOVF Reg_PortB , W", "BCF Reg_Intcon , Bit_0", "BSF Reg_Intcon , Bit_3"}},
+};
+
+// The timer interrupt switched back on after a change of the timer's set-up.
+const std::vector<std::string> kTimerBackOn = {"BCF Reg_Intcon , Bit_2", "BSF Reg_Intcon , Bit_5"};
+
+bool& SourceFlag(RunState& s, Source source) {
+    switch (source) {
+        case Source::kTimer:
+            return s.Flag_IntTimer;
+        case Source::kExternal:
+            return s.Flag_IntExternal;
+        case Source::kLine:
+            break;
+    }
+    return s.Flag_IntLine;
+}
+
+const char* HandlerPrefix(Source source) {
+    for (const HandlerStatement& handler : kHandlers) {
+        if (handler.source == source) return handler.prefix;
+    }
+    return "";
+}
 
 // An entry runs its handler only when its source's flag and its source's
 // enable bit are both set: a flag raised while the source is switched off
@@ -112,19 +153,57 @@ std::optional<int> DigitsValue(const std::string& t) {
     return std::stoi(t);
 }
 
+constexpr const char* kRateStatement = "SET TIMER RATE TO ";
+
+// The exponent R of SET TIMER RATE TO r: the prescaler's rate is 1:2 to the
+// power R, and R = 0 leaves the timer without it. Nothing for any other r.
+std::optional<int> RateExponent(const std::string& r) {
+    static const char* const kRatios[] = {"1/2",  "1/4",  "1/8",   "1/16",
+                                          "1/32", "1/64", "1/128", "1/256"};
+    for (int n = 0; n < 8; ++n) {
+        if (r == kRatios[n]) return n + 1;
+    }
+    const std::optional<int> rate = DigitsValue(r);
+    if (!rate || *rate > 8) return std::nullopt;
+    return rate;
+}
+
 }  // namespace
 
 void Translator::TranslateTimerStatement(int k) {
     const std::string statement = Line(k);
 
-    // Whether the program has a timer handler, before or after this line.
-    const auto hasTimerHandler = [this]() {
-        if (S.Flag_IntTimer) return true;
+    // The handlers and the prescaler's owners, read once: this is the
+    // first timer or interrupt statement, so the others stand as written.
+    if (!S.Timers) {
+        TimerSurvey survey;
         for (int j = 1; j <= NoInput(); ++j) {
-            if (StartsWith(Line(j), "ON TIMER INTERRUPT CALL ")) return true;
+            const std::string& line = Line(j);
+            for (const HandlerStatement& handler : kHandlers) {
+                if (StartsWith(line, handler.prefix)) {
+                    survey.handlers[static_cast<size_t>(handler.source)] = true;
+                }
+            }
+            if (!StartsWith(line, kRateStatement)) continue;
+            const std::optional<int> rate = RateExponent(Mid(line, 19));
+            if (!rate) continue;
+            (*rate == 0 ? survey.prescalerWithWatchdog : survey.prescalerWithTimer) = true;
+            if (*rate == 1 || *rate == 2) survey.lowWatchdogRate = true;
         }
-        return false;
+        // At reset the watchdog holds the prescaler; with a timer handler
+        // the start-up gives it to the timer.
+        if (survey.handlers[static_cast<size_t>(Source::kTimer)]) {
+            survey.prescalerWithTimer = true;
+        } else {
+            survey.prescalerWithWatchdog = true;
+        }
+        S.Timers = survey;
+    }
+    const TimerSurvey& survey = *S.Timers;
+    const auto hasHandler = [&survey](Source source) {
+        return survey.handlers[static_cast<size_t>(source)];
     };
+    const auto hasTimerHandler = [&hasHandler]() { return hasHandler(Source::kTimer); };
 
     // SET INIT TIMER TO x: the value the timer restarts from after each overflow.
     if (StartsWith(statement, "SET INIT TIMER TO")) {
@@ -159,17 +238,7 @@ void Translator::TranslateTimerStatement(int k) {
         const std::string sub =
             Trim(Mid(statement, static_cast<int>(std::string(handler.prefix).size()) + 1));
         S.Flag_Interrupt = true;
-        switch (handler.source) {
-            case Source::kTimer:
-                S.Flag_IntTimer = true;
-                break;
-            case Source::kExternal:
-                S.Flag_IntExternal = true;
-                break;
-            case Source::kLine:
-                S.Flag_IntLine = true;
-                break;
-        }
+        SourceFlag(S, handler.source) = true;
         if (S.LabelEndINT.empty()) S.LabelEndINT = NewLabel();
         // An entry is written whole or not at all: its relative skips count
         // on its last line.
@@ -188,43 +257,54 @@ void Translator::TranslateTimerStatement(int k) {
     }
 
     // SET TIMER RATE TO r: the prescaler, 1:2 to the power R, or none for R = 0.
-    if (StartsWith(statement, "SET TIMER RATE TO ")) {
-        static const char* const kRatios[] = {"1/2",  "1/4",  "1/8",   "1/16",
-                                              "1/32", "1/64", "1/128", "1/256"};
+    if (StartsWith(statement, kRateStatement)) {
         const std::string r = Mid(statement, 19);
-        std::optional<int> rate;
-        for (int n = 0; n < 8; ++n) {
-            if (r == kRatios[n]) rate = n + 1;
-        }
+        const std::optional<int> rate = RateExponent(r);
         if (!rate) {
-            if (text::Contains(r, "/")) {
-                ReportError("Impossibiler impostare in Prescaler");
-                return;
-            }
-            // Anything but a whole number from 0 to 8 stays untranslated and
-            // is reported at the end as an unresolved statement.
-            rate = DigitsValue(r);
-            if (!rate || *rate > 8) return;
+            // Anything but a ratio or a whole number from 0 to 8 stays
+            // untranslated and is reported at the end as an unresolved
+            // statement; a ratio that is no power of two is refused.
+            if (text::Contains(r, "/")) ReportError("Impossibiler impostare in Prescaler");
+            return;
         }
         // The timer interrupt is switched off while the prescaler changes,
         // and back on only when there is a handler for it: with no timer
-        // entry in the dispatcher its flag would never be cleared.
-        std::vector<std::string> lines;
+        // entry in the dispatcher its flag would never be cleared. Moving the
+        // prescaler between the watchdog and the timer can reset the chip
+        // unless the watchdog is cleared first: where it may change owner
+        // (from either owner it may have here), it is.
+        std::vector<std::string> lines = {"BCF Reg_Intcon , Bit_5"};
         if (*rate > 0) {
-            lines = {"BCF Reg_Intcon , Bit_5", "BCF Reg_Status , Bit_6", "BSF Reg_Status , Bit_5",
-                     "BCF Reg_Option , Bit_3"};
+            lines.insert(lines.end(), {"BCF Reg_Status , Bit_6", "BSF Reg_Status , Bit_5"});
+            // From the watchdog to the timer: the watchdog cleared first.
+            if (survey.prescalerWithWatchdog) lines.push_back("CLRWDT");
+            lines.push_back("BCF Reg_Option , Bit_3");
             const int bits = *rate - 1;
             for (int b = 0; b < 3; ++b) {
                 lines.push_back(std::string((bits >> b) & 1 ? "BSF" : "BCF") +
                                 " Reg_Option , Bit_" + text::Str(b));
             }
             lines.push_back("BCF Reg_Status , Bit_6");
+        } else if (!survey.prescalerWithTimer) {
+            lines.insert(lines.end(), {"BSF Reg_Status , Bit_5", "BSF Reg_Option , Bit_3"});
         } else {
-            lines = {"BCF Reg_Intcon , Bit_5", "BSF Reg_Status , Bit_5", "BSF Reg_Option , Bit_3"};
+            // From the timer to the watchdog: the watchdog and the prescaler
+            // (with TMR0) cleared first. The watchdog keeps the rate the
+            // timer had; where that may be 1:1 or 1:2, the prescaler passes
+            // through 1:128 with one more clear of the watchdog, and W holds
+            // the bits that give the rate back.
+            lines.insert(lines.end(), {"CLRWDT", "CLRF Reg_Tmr0", "BSF Reg_Status , Bit_5"});
+            if (survey.lowWatchdogRate) {
+                lines.insert(lines.end(), {"MOVF Reg_Option , W", "ANDLW 0x07", "XORLW 0x07",
+                                           "BSF Reg_Option , Bit_0", "BSF Reg_Option , Bit_1",
+                                           "BSF Reg_Option , Bit_2", "BSF Reg_Option , Bit_3",
+                                           "CLRWDT", "XORWF Reg_Option , F"});
+            } else {
+                lines.push_back("BSF Reg_Option , Bit_3");
+            }
         }
-        lines.push_back("BCF Reg_Status2, Bit_5");
-        if (hasTimerHandler()) lines.push_back(kTimerEnable);
-        lines.push_back("CLRF Reg_Tmr0");
+        lines.insert(lines.end(), {"BCF Reg_Status2, Bit_5", "CLRF Reg_Tmr0"});
+        if (hasTimerHandler()) lines.insert(lines.end(), kTimerBackOn.begin(), kTimerBackOn.end());
         ReplaceWithInstructions(k, lines);
         return;
     }
@@ -235,8 +315,22 @@ void Translator::TranslateTimerStatement(int k) {
             "BCF Reg_Intcon , Bit_5", "BSF Reg_Status , Bit_5",
             statement == "SET INTERNAL CLOCK" ? "BCF Reg_Option , Bit_5" : "BSF Reg_Option , Bit_5",
             "BCF Reg_Status2, Bit_5"};
-        if (hasTimerHandler()) lines.push_back(kTimerEnable);
+        if (hasTimerHandler()) lines.insert(lines.end(), kTimerBackOn.begin(), kTimerBackOn.end());
         ReplaceWithInstructions(k, lines);
+        return;
+    }
+
+    // Switching a source on: only with a handler for it, since with no entry
+    // in the dispatcher its flag would never be cleared and the chip would
+    // enter the interrupt again and again.
+    for (const SwitchOn& on : kSwitchesOn) {
+        if (statement != on.statement) continue;
+        if (!hasHandler(on.source)) {
+            ReportError(std::string("Nessuna routine per questo interrupt: manca ") +
+                        Trim(HandlerPrefix(on.source)));
+            return;
+        }
+        ReplaceWithInstructions(k, std::vector<std::string>(on.lines.begin(), on.lines.end()));
         return;
     }
 

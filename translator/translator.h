@@ -10,6 +10,7 @@
 // interface takes and gives UTF-8.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -71,6 +72,20 @@ inline std::string FreeDynVarPool() {
     return pool;
 }
 
+// What the timer and interrupt statements need to know of the whole
+// program: which sources have a handler (an ON ... INTERRUPT CALL anywhere
+// in it); the owners the prescaler may have when a SET TIMER RATE TO runs,
+// the watchdog, which holds it from reset, and the timer, which the
+// start-up gives it to when there is a timer handler; and whether the
+// watchdog may get the rate 1:1 or 1:2 with it.
+struct TimerSurvey {
+    // By source: the timer, the external interrupt on B0, the change of B4-B7.
+    std::array<bool, 3> handlers{};
+    bool prescalerWithTimer = false;
+    bool prescalerWithWatchdog = false;
+    bool lowWatchdogRate = false;
+};
+
 // What one run builds. Every run starts again from these values: the reset
 // is one assignment (Translator::ResetRun). Counts are the sizes of their
 // tables (NoFAT is FAT.size() and so on).
@@ -103,6 +118,9 @@ struct RunState {
     int InitTimerValue = 0;
     std::string InitTimerVar;
     int NoInitTimer = 0;  // 8-bit unsigned in use
+    // Read from the whole program when the first timer or interrupt
+    // statement is translated, while all of them stand as written.
+    std::optional<TimerSurvey> Timers;
     bool Flag_WaitDouble = false;
 
     // DATA values and port set-up.
@@ -132,7 +150,12 @@ struct RunState {
     bool Flag_Error = false;
     std::string CurrentStatement;
     std::vector<std::string> GotoTargets;  // the labels named by GOTO statements, in order
-    bool Flag_TableFull = false;           // a fixed table overflowed in this run (reported once)
+    // The routine each of those GOTO statements stands in (a SUB's label,
+    // empty for the main program), and the one the statement translator is
+    // in while it runs.
+    std::vector<std::string> GotoRoutines;
+    std::string StatementRoutine;
+    bool Flag_TableFull = false;  // a fixed table overflowed in this run (reported once)
 
     // The run's input and output.
     std::string BasicText;  // the program as the pre-pass reads it
@@ -235,7 +258,12 @@ class Translator {
     bool TranslateStatements();
     bool TranslateAssignments();
     bool CheckResidue();
-    bool CheckLabelNames();  // labels.cpp
+    bool CheckLabelNames();    // labels.cpp
+    bool CheckGotoRoutines();  // labels.cpp
+    // The routine the lines after `line` stand in, given the one `line`
+    // stands in: a SUB from its header to its END SUB, the main program
+    // (empty) elsewhere. Read while SUB headers are still BASIC lines.
+    static void FollowRoutine(std::string_view line, std::string& routine);
     void BuildStatistics();  // statistics.cpp
 
     // ---- errors.cpp: the error report and the checked tables ------------

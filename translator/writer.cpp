@@ -55,6 +55,7 @@ std::vector<std::string> Translator::FindInterruptSaves() {
     for (int k = 1; k <= NoInput(); ++k) {
         if (!Line(k).empty()) code.push_back(Line(k));
     }
+    const size_t routinesFrom = code.size();
     code.insert(code.end(), library.begin(), library.end());
     code.insert(code.end(), table.begin(), table.end());
     std::vector<RamByte> ram;
@@ -63,7 +64,7 @@ std::vector<std::string> Translator::FindInterruptSaves() {
         ram.push_back({row.name, address, RowBytes(row)});
         address += RowBytes(row);
     }
-    return InterruptSharedBytes(code, handlers, ram);
+    return InterruptSharedBytes(code, routinesFrom, handlers, ram);
 }
 
 void Translator::EmitLine(std::string_view line) {
@@ -212,13 +213,17 @@ void Translator::WriteAsmProgram() {
     // 11. Port set-up.
     for (const std::string& line : S.ArrayCONFIG) EmitLine(line);
 
-    // 12. Interrupt enables.
+    // 12. Interrupt enables, each source's flag cleared first. The timer
+    // takes the prescaler (1:256) from the watchdog, which holds it from
+    // reset: the watchdog is cleared before it loses the prescaler. Reading
+    // port B ends a change of its lines before their flag is cleared.
     if (S.Flag_Interrupt) {
         if (S.Flag_IntTimer) {
             EmitLine("        BSF Reg_Status , Bit_5");
             EmitLine("        BSF Reg_Option , Bit_0");
             EmitLine("        BSF Reg_Option , Bit_1");
             EmitLine("        BSF Reg_Option , Bit_2");
+            EmitLine("        CLRWDT");
             EmitLine("        BCF Reg_Option , Bit_3");
             EmitLine("        BSF Reg_Option , Bit_4");
             EmitLine("        BCF Reg_Option , Bit_5");
@@ -232,6 +237,7 @@ void Translator::WriteAsmProgram() {
             EmitLine("        BSF Reg_Intcon , Bit_4");
         }
         if (S.Flag_IntLine) {
+            EmitLine("        MOVF Reg_PortB , W");
             EmitLine("        BCF Reg_Intcon , Bit_0");
             EmitLine("        BSF Reg_Intcon , Bit_3");
         }

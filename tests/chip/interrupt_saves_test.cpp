@@ -203,7 +203,36 @@ INSTANTIATE_TEST_SUITE_P(
             {"S", "T", "V"},
             {{"HV", 10}},
             40,
-            1}),
+            1},
+        // PCLATH again, where the main program's only use of it is a computed
+        // jump of its own, into a table of inline assembly; the handler sets a
+        // PCLATH bit and leaves it set.
+        SharedWork{"ComputedJumpOfTheMainProgram",
+                   WithHandler("DIM I AS BYTE\nDIM V AS BYTE\nDIM S AS BYTE\nDIM T AS BYTE\n",
+                               "S = 0\nT = 0\nFOR I = 0 TO 30\n"
+                               "ASM{\nMOVF I , W\nANDLW 3\nCALL TBLM\nMOVWF V\n}\n"
+                               "S = S + V\nT = T + S\nNEXT I\n",
+                               "ASM(BSF Reg_Pclath , 0)\n",
+                               "SUB TABELLA\nASM{\nTBLM: ADDWF Reg_Pcl , F\nRETLW 3\nRETLW 5\n"
+                               "RETLW 7\nRETLW 11\n}\nEND SUB\n"),
+                   {"S", "T", "V"},
+                   {},
+                   40,
+                   19},
+        // The divide routine's bytes again, where the handler reaches its
+        // DIV10 only through a computed jump of inline assembly that runs
+        // past its table of GOTOs (HK = 2).
+        SharedWork{"ComputedJumpOfTheHandler",
+                   WithHandler("DIM I AS BYTE\nDIM Y AS BYTE\nDIM Q AS BYTE\nDIM S AS BYTE\n"
+                               "DIM Z AS BYTE\nDIM HQ AS BYTE\nDIM HK AS BYTE\n",
+                               "HK = 2\nZ = 255\nS = 0\nY = 0\nFOR I = 1 TO 30\nY = Y + 37\n"
+                               "Q = DIV10(Y)\nS = S + Q\nNEXT I\n",
+                               "ASM{\nMOVF HK , W\nADDWF Reg_Pcl , F\nGOTO HL0\nGOTO HL1\n}\n"
+                               "HQ = DIV10(Z)\nHL0:\nHL1:\n"),
+                   {"S", "Q", "Y"},
+                   {{"HQ", 25}},
+                   40,
+                   43}),
     [](const ::testing::TestParamInfo<SharedWork>& info) { return std::string(info.param.name); });
 
 // ---- The stack --------------------------------------------------------------

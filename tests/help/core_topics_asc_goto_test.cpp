@@ -581,6 +581,10 @@ TEST(HelpTopicsAscToGoto, ExampleLinesTranslate) {
           "> IF GetData(X) > Y THEN", "X = 0", "End If", "END"}},
         {"ShowTopicGoto",
          {"Dim X as Byte", "> Inizio: X=0", ">         X = X + 1", ">         Goto Inizio", "END"}},
+        {"ShowTopicGoto",
+         {"Dim X as Byte", "CALL Conta", "> Inizio: X=0", "END", "SUB Conta", "X = X + 1",
+          ">         Goto Inizio", "END SUB"},
+         "GOTO verso un'altra routine"},
     });
 }
 

@@ -203,7 +203,12 @@ TEST(TopicsTimer, ExampleLinesTranslate) {
         {"ShowTopicSetTimerEdge", {"> Set Timer Edge Up", "> Set Timer Edge Down", "END"}},
         {"ShowTopicSetTimerRate",
          {"> Set Timer Rate to 3", "> Set Timer Rate to 0", "> Set Timer Rate to 1/128", "END"}},
-        {"ShowTopicSetTimerOnOff", {"> Set Timer On", "> Set Timer Off", "END"}},
+        {"ShowTopicSetTimerOnOff",
+         {"On Timer Interrupt call T", "> Set Timer On", "> Set Timer Off", "END", "SUB T",
+          "END SUB"}},
+        {"ShowTopicSetTimerOnOff",
+         {"> Set Timer On", "END"},
+         "Nessuna routine per questo interrupt: manca ON TIMER INTERRUPT CALL"},
         // SET INIT TIMER TO may stand only once in a program.
         {"ShowTopicSetInitTimer", {"> Set Init Timer To 34", "END"}},
         {"ShowTopicSetInitTimer", {"Dim X as Byte", "> Set Init Timer To  X", "END"}},
@@ -212,7 +217,11 @@ TEST(TopicsTimer, ExampleLinesTranslate) {
         {"ShowTopicSetExtIntEdge",
          {"> Set External Interrupt Edge Up", "> Set External Interrupt Edge Down", "END"}},
         {"ShowTopicSetExtIntOnOff",
-         {"> Set External Interrupt ON", "> Set External Interrupt OFF", "END"}},
+         {"On External Interrupt call E", "> Set External Interrupt ON",
+          "> Set External Interrupt OFF", "END", "SUB E", "END SUB"}},
+        {"ShowTopicSetExtIntOnOff",
+         {"On Timer Interrupt call T", "> Set External Interrupt ON", "END", "SUB T", "END SUB"},
+         "Nessuna routine per questo interrupt: manca ON EXTERNAL INTERRUPT CALL"},
         {"ShowTopicOnLineInterrupt",
          {"> On Line Interrupt call Display", "END", "> SUB Display", "> END SUB"}},
         // Which lines stay inputs (the chip cases show the calls).
@@ -226,7 +235,11 @@ TEST(TopicsTimer, ExampleLinesTranslate) {
          {"~ Config B As Input", "On Line Interrupt call Display", "END", "SUB Display",
           "END SUB"}},
         {"ShowTopicSetLineInterrupt",
-         {"> Set Line Interrupt On", "> Set Line Interrupt Off", "END"}},
+         {"On Line Interrupt call L", "> Set Line Interrupt On", "> Set Line Interrupt Off", "END",
+          "SUB L", "END SUB"}},
+        {"ShowTopicSetLineInterrupt",
+         {"> Set Line Interrupt On", "END"},
+         "Nessuna routine per questo interrupt: manca ON LINE INTERRUPT CALL"},
     });
 }
 

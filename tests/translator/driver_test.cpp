@@ -41,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The first pair in table order from B leads nowhere; the second
         // starts the long chain.
         DepthCase{"ChainBehindAnotherPair", {"A->B", "B->X", "B->C", "C->D", "D->E"}, true, 4},
-        DepthCase{"FivePairsFitTheStack", {"A->B", "B->C", "C->D", "D->E", "E->F", "F->G"}, false, 0},
+        DepthCase{
+            "FivePairsFitTheStack", {"A->B", "B->C", "C->D", "D->E", "E->F", "F->G"}, false, 0},
         DepthCase{"FourPairs", {"A->B", "B->C", "C->D", "D->E", "E->@@WRT"}, true, 5},
         DepthCase{"MutualRecursion", {"A->B", "B->A"}, false, 0},
         DepthCase{"SelfCall", {"A->A"}, false, 0},
@@ -71,7 +72,7 @@ TEST(TranslateProgram, GivesTheBasicTextBackEndedByCrLf) {
 TEST(TranslateProgram, StatisticsNameTheProgramAndTheDecimalSeparator) {
     tavolux::Translator t;
     std::string program;
-    for (int k = 0; k < 97; ++k) program += "STOP\r\n";
+    for (int k = 0; k < 97; ++k) program += "ASM(NOP)\r\n";
     program += "END\r\n";  // 97 + 2 instructions and the END directive: 100 words
     auto r = t.TranslateProgram(program, "C:\\PROG\\led.bas");
     ASSERT_FALSE(r.flagError) << r.asmText;

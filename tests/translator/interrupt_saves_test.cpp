@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -20,10 +21,14 @@ using tavolux::RamByte;
 const std::vector<RamByte> kRam = {
     {"X", 0x0C, 4}, {"W#D1", 0x10, 1}, {"W#D2", 0x11, 1}, {"W#1", 0x12, 1}, {"W#VLTx", 0x13, 1}};
 
+// No library routine or DATA table: every line is the program's.
+constexpr size_t kNoRoutines = SIZE_MAX;
+
 struct SharedCase {
     const char* name;
     std::vector<std::string_view> code;  // the main program starts at its first line
     std::vector<std::string> expected;
+    size_t routinesFrom = kNoRoutines;  // the line where the translator's routines begin
 };
 
 void PrintTo(const SharedCase& c, std::ostream* os) {
@@ -34,7 +39,7 @@ class SharedBytes : public ::testing::TestWithParam<SharedCase> {};
 
 TEST_P(SharedBytes, AreWhatBothSidesReach) {
     const SharedCase& c = GetParam();
-    EXPECT_EQ(InterruptSharedBytes(c.code, {"H"}, kRam), c.expected);
+    EXPECT_EQ(InterruptSharedBytes(c.code, c.routinesFrom, {"H"}, kRam), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,7 +89,23 @@ INSTANTIATE_TEST_SUITE_P(
              "        ADDLW 3", "        ADDwf Reg_Pcl, W", "        BTFSC Reg_Status, Bit_0",
              "        Incf  Reg_Pclath , F", "        MOVWF Reg_Pcl", "        NOP",
              "        RETLW 0x05", "        RETLW 0x06"},
-            {"Reg_Pclath"}},
+            {"Reg_Pclath"},
+            6},
+        // A computed jump takes PCLATH for the high bits of its target: the
+        // main program's uses it, also where nothing else names it.
+        SharedCase{"AWriteToPclUsesPclath",
+                   {"A>        MOVLW 1", "A>        CALL TAB", "A>        GOTO $",
+                    "A>H:      BSF Reg_Pclath , 0", "A>        RETURN", "TAB:    ADDWF Reg_Pcl , F",
+                    "        RETLW 0x05", "        RETLW 0x06"},
+                   {"Reg_Pclath"},
+                   5},
+        // A computed jump of inline assembly may land past its table: here on
+        // the handler's CLRF, which the table words alone would not reach.
+        SharedCase{"ComputedJumpOfInlineAssemblyReachesEverything",
+                   {"A>        MOVF W#D1 , W", "A>        GOTO $", "A>H:      MOVF X , W",
+                    "A>        ADDWF Reg_Pcl , F", "A>        RETLW 0x05", "A>        RETLW 0x06",
+                    "A>        CLRF W#D1", "A>        RETURN"},
+                   {"W#D1"}},
         // The EEPROM registers are one group, in either bank and by address.
         SharedCase{"EepromRegistersAreOneGroup",
                    {"A>        BTFSS Reg_Eecon1 , Bit_4", "A>        GOTO $",
@@ -115,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<SharedCase>& info) { return std::string(info.param.name); });
 
 TEST(InterruptSharedBytes, NoHandlerKeepsNothing) {
-    EXPECT_TRUE(InterruptSharedBytes({"A>        CLRF W#D1"}, {}, kRam).empty());
+    EXPECT_TRUE(InterruptSharedBytes({"A>        CLRF W#D1"}, kNoRoutines, {}, kRam).empty());
 }
 
 // A copy of an argument ("W#n") belongs to its call: the main program and

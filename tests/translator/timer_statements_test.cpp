@@ -74,4 +74,39 @@ TEST(SetTimerRate, FractionsAndIndexesGiveTheSameLines) {
     }
 }
 
+// A source is switched on only in a program with its routine: with no
+// entry in the dispatcher nothing would clear its flag, and the chip would
+// enter the interrupt again and again. The routine of another source does
+// not do; switching off is always allowed.
+TEST(SwitchingOn, ASourceWithoutItsRoutineIsRefused) {
+    const struct {
+        const char* program;
+        const char* report;  // the report's first line, or nullptr: the program translates
+    } cases[] = {
+        {"SET TIMER ON\nEND\n",
+         "<*> ERRORE : Nessuna routine per questo interrupt: manca ON TIMER INTERRUPT CALL"},
+        {"ON EXTERNAL INTERRUPT CALL H\nSET TIMER ON\nEND\nSUB H\nEND SUB\n",
+         "<*> ERRORE : Nessuna routine per questo interrupt: manca ON TIMER INTERRUPT CALL"},
+        {"ON TIMER INTERRUPT CALL H\nSET EXTERNAL INTERRUPT ON\nEND\nSUB H\nEND SUB\n",
+         "<*> ERRORE : Nessuna routine per questo interrupt: manca ON EXTERNAL INTERRUPT CALL"},
+        {"ON EXTERNAL INTERRUPT CALL H\nSET LINE INTERRUPT ON\nEND\nSUB H\nEND SUB\n",
+         "<*> ERRORE : Nessuna routine per questo interrupt: manca ON LINE INTERRUPT CALL"},
+        // The routine may be named further on.
+        {"SET TIMER ON\nSET EXTERNAL INTERRUPT ON\nSET LINE INTERRUPT ON\n"
+         "ON TIMER INTERRUPT CALL H\nON EXTERNAL INTERRUPT CALL H\nON LINE INTERRUPT CALL H\n"
+         "END\nSUB H\nEND SUB\n",
+         nullptr},
+        {"SET TIMER OFF\nSET EXTERNAL INTERRUPT OFF\nSET LINE INTERRUPT OFF\nEND\n", nullptr},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Translate(c.program);
+        if (c.report == nullptr) {
+            EXPECT_FALSE(run.error) << c.program << run.asmText;
+        } else {
+            EXPECT_TRUE(run.error) << c.program;
+            EXPECT_EQ(run.asmText.substr(0, run.asmText.find("\r\n")), c.report) << c.program;
+        }
+    }
+}
+
 }  // namespace

@@ -5,6 +5,7 @@ W#VLTx  EQU 0x0C    ;BYTE(1-Byte)
         BCF Reg_Intcon , Bit_5
         BCF Reg_Status , Bit_6
         BSF Reg_Status , Bit_5
+        CLRWDT
         BCF Reg_Option , Bit_3
         BCF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
@@ -15,6 +16,7 @@ W#VLTx  EQU 0x0C    ;BYTE(1-Byte)
         BCF Reg_Intcon , Bit_5
         BCF Reg_Status , Bit_6
         BSF Reg_Status , Bit_5
+        CLRWDT
         BCF Reg_Option , Bit_3
         BCF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
@@ -25,6 +27,7 @@ W#VLTx  EQU 0x0C    ;BYTE(1-Byte)
         BCF Reg_Intcon , Bit_5
         BCF Reg_Status , Bit_6
         BSF Reg_Status , Bit_5
+        CLRWDT
         BCF Reg_Option , Bit_3
         BSF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
@@ -35,6 +38,7 @@ W#VLTx  EQU 0x0C    ;BYTE(1-Byte)
         BCF Reg_Intcon , Bit_5
         BCF Reg_Status , Bit_6
         BSF Reg_Status , Bit_5
+        CLRWDT
         BCF Reg_Option , Bit_3
         BCF Reg_Option , Bit_0
         BCF Reg_Option , Bit_1
@@ -43,8 +47,18 @@ W#VLTx  EQU 0x0C    ;BYTE(1-Byte)
         BCF Reg_Status2, Bit_5
         CLRF Reg_Tmr0
         BCF Reg_Intcon , Bit_5
+        CLRWDT
+        CLRF Reg_Tmr0
         BSF Reg_Status , Bit_5
+        MOVF Reg_Option , W
+        ANDLW 0x07
+        XORLW 0x07
+        BSF Reg_Option , Bit_0
+        BSF Reg_Option , Bit_1
+        BSF Reg_Option , Bit_2
         BSF Reg_Option , Bit_3
+        CLRWDT
+        XORWF Reg_Option , F
         BCF Reg_Status2, Bit_5
         CLRF Reg_Tmr0
         BCF Reg_Intcon , Bit_5

@@ -52,6 +52,7 @@ W#3     EQU 0x10    ;BYTE(1-Byte)
         BSF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
         BSF Reg_Option , Bit_2
+        CLRWDT
         BCF Reg_Option , Bit_3
         BSF Reg_Option , Bit_4
         BCF Reg_Option , Bit_5
@@ -61,6 +62,7 @@ W#3     EQU 0x10    ;BYTE(1-Byte)
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_1
         BSF Reg_Intcon , Bit_4
+        MOVF Reg_PortB , W
         BCF Reg_Intcon , Bit_0
         BSF Reg_Intcon , Bit_3
         BSF Reg_Intcon , Bit_7

@@ -36,6 +36,7 @@ W#3     EQU 0x0F    ;BYTE(1-Byte)
         BSF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
         BSF Reg_Option , Bit_2
+        CLRWDT
         BCF Reg_Option , Bit_3
         BSF Reg_Option , Bit_4
         BCF Reg_Option , Bit_5
@@ -47,29 +48,36 @@ W#3     EQU 0x0F    ;BYTE(1-Byte)
         BCF Reg_Intcon , Bit_5
         BCF Reg_Status , Bit_6
         BSF Reg_Status , Bit_5
+        CLRWDT
         BCF Reg_Option , Bit_3
         BCF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
         BCF Reg_Option , Bit_2
         BCF Reg_Status , Bit_6
         BCF Reg_Status2, Bit_5
-        BSF Reg_Intcon , Bit_5
         CLRF Reg_Tmr0
+        BCF Reg_Intcon , Bit_2
+        BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
+        CLRWDT
+        CLRF Reg_Tmr0
         BSF Reg_Status , Bit_5
         BSF Reg_Option , Bit_3
         BCF Reg_Status2, Bit_5
-        BSF Reg_Intcon , Bit_5
         CLRF Reg_Tmr0
+        BCF Reg_Intcon , Bit_2
+        BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BSF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         SLEEP
         GOTO $-1

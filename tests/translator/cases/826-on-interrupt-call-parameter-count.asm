@@ -32,6 +32,7 @@ W#3     EQU 0x10    ;BYTE(1-Byte)
         SWAPF W#1 , W
         RETFIE
 @2:     NOP
+        MOVF Reg_PortB , W
         BCF Reg_Intcon , Bit_0
         BSF Reg_Intcon , Bit_3
         BSF Reg_Intcon , Bit_7

@@ -53,6 +53,7 @@ W#3     EQU 0x11    ;BYTE(1-Byte)
         BSF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
         BSF Reg_Option , Bit_2
+        CLRWDT
         BCF Reg_Option , Bit_3
         BSF Reg_Option , Bit_4
         BCF Reg_Option , Bit_5
@@ -62,6 +63,7 @@ W#3     EQU 0x11    ;BYTE(1-Byte)
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_1
         BSF Reg_Intcon , Bit_4
+        MOVF Reg_PortB , W
         BCF Reg_Intcon , Bit_0
         BSF Reg_Intcon , Bit_3
         BSF Reg_Intcon , Bit_7
@@ -88,17 +90,20 @@ AVANTI: CALL TEMPO
         BCF Reg_PortB , Bit_2
         RRF X , F
         RLF Y , F
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BSF Reg_Option , Bit_5
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_2
         BSF Reg_Intcon , Bit_5
         BCF Reg_Intcon , Bit_5
         BCF Reg_Status , Bit_6
@@ -109,8 +114,9 @@ AVANTI: CALL TEMPO
         BCF Reg_Option , Bit_2
         BCF Reg_Status , Bit_6
         BCF Reg_Status2, Bit_5
-        BSF Reg_Intcon , Bit_5
         CLRF Reg_Tmr0
+        BCF Reg_Intcon , Bit_2
+        BSF Reg_Intcon , Bit_5
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_4
         BCF Reg_Status2, Bit_5
@@ -123,8 +129,11 @@ AVANTI: CALL TEMPO
         BSF Reg_Status , Bit_5
         BCF Reg_Option , Bit_6
         BCF Reg_Status2, Bit_5
+        BCF Reg_Intcon , Bit_1
         BSF Reg_Intcon , Bit_4
         BCF Reg_Intcon , Bit_4
+        MOVF Reg_PortB , W
+        BCF Reg_Intcon , Bit_0
         BSF Reg_Intcon , Bit_3
         BCF Reg_Intcon , Bit_3
         BSF Reg_Status , Flag_C
@@ -139,6 +148,7 @@ AVANTI: CALL TEMPO
         BTFSS Reg_Status , Flag_Z
         GOTO @2
         SLEEP
+        NOP
 @2:     NOP
         NOP
         MOVLW 0x01

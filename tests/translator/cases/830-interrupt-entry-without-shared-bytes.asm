@@ -41,6 +41,7 @@ W#3     EQU 0x14    ;BYTE(1-Byte)
         BSF Reg_Option , Bit_0
         BSF Reg_Option , Bit_1
         BSF Reg_Option , Bit_2
+        CLRWDT
         BCF Reg_Option , Bit_3
         BSF Reg_Option , Bit_4
         BCF Reg_Option , Bit_5
