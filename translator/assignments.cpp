@@ -42,7 +42,7 @@ Outcome Refused(std::string message) {
 Outcome StoreConstant(const std::string& target, double value, const char* movlw,
                       const char* movwf) {
     auto n = Translator::ByteConstant(value);
-    if (!n) return Refused("Costante numerica non ammessa");
+    if (!n) return Refused(kConstantNotAllowed);
     if (*n < 0) *n += 256;
     if (*n == 0) return Lines({"CLRF " + target});
     return Lines({std::string(movlw) + Translator::FormatHexLiteral(*n), movwf + target});
@@ -148,7 +148,7 @@ Outcome SumOrDifference(const Translator& t, const std::string& target,
         }
         if (lNumber && t.IsVariable(r)) {
             const auto k = Translator::NumberImmediate(l);
-            if (!k) return Refused("Costante numerica non ammessa");
+            if (!k) return Refused(kConstantNotAllowed);
             if (add && r == target) return Lines({"MOVLW " + *k, "ADDWF " + target + " , F"});
             if (add) return Lines({"MOVLW " + *k, "ADDWF " + r + " , W", "MOVWF " + target});
             return Lines({"MOVF " + r + " , W", "SUBLW " + *k, "MOVWF " + target});
@@ -163,11 +163,11 @@ Outcome SumOrDifference(const Translator& t, const std::string& target,
     const auto k = Translator::NumberImmediate(r);
     if (l == target) {
         if (add && Translator::NumberValue(r) == 1) return Lines({"INCF " + target + " , F"});
-        if (!k) return Refused("Costante numerica non ammessa");
+        if (!k) return Refused(kConstantNotAllowed);
         return Lines({"MOVLW " + *k, op + target + " , F"});
     }
     if (!t.IsVariable(l)) return Refused("Variabile non definita");
-    if (!k) return Refused("Costante numerica non ammessa");
+    if (!k) return Refused(kConstantNotAllowed);
     return Lines({"MOVLW " + *k, op + l + " , W", "MOVWF " + target});
 }
 
@@ -251,8 +251,7 @@ void Translator::TranslateAssignment(int k, int equalsPos) {
             }
             if (!load) {
                 if (!InsertLines(k, 2)) return;
-                ReportError(IsNumber(a) ? "Costante numerica non ammessa"
-                                        : "Sintassi non riconosciuta");
+                ReportError(IsNumber(a) ? kConstantNotAllowed : "Sintassi non riconosciuta");
                 return;
             }
             out = Lines({*load, "CALL @@RD", "MOVWF " + target});

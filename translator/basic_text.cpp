@@ -82,6 +82,11 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
+bool IsNameCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '#' || static_cast<unsigned char>(c) >= 0x80;
+}
+
 bool BeginsWithWord(std::string_view s, std::string_view word) {
     return s == word || (StartsWith(s, word) && s.size() > word.size() && s[word.size()] == ' ');
 }

@@ -37,6 +37,9 @@ std::string RTrim(std::string_view s);
 // Upper case for Windows-1252 text: ASCII letters and the accented letters.
 std::string UCase(std::string_view s);
 
+// A character of a name: a letter (any byte above 127 counts as one), a
+// digit, "_", or the "#" of the translator's own names ("W#D1").
+bool IsNameCharacter(char c);
 bool StartsWith(std::string_view s, std::string_view prefix);
 // A statement that begins with a keyword: the text is the word itself, or the
 // word followed by a blank ("LOOP", "LOOP UNTIL X = 1", but not "LOOPS = 3").

@@ -73,7 +73,7 @@ void Translator::CollectDataArea() {
                     }
                     value = ByteConstant(*number);
                     if (!value) {
-                        ReportError("Costante numerica non ammessa");
+                        ReportError(kConstantNotAllowed);
                         return;
                     }
                 }

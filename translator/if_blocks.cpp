@@ -166,7 +166,7 @@ void Translator::TranslateIfBlock(int ifLine, int endIf, int elseLine) {
         if (IsNumber(right)) {
             const auto k = NumberImmediate(right);
             if (!k) {
-                ReportError("Costante numerica non ammessa");
+                ReportError(kConstantNotAllowed);
                 return;
             }
             lines = NumberValue(right) == 0 ? CompareWithZero(op, x, f, m)

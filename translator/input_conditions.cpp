@@ -171,7 +171,7 @@ void Translator::TranslateInputCondition(int ifLine, const std::string& falseLab
             if (IsNumber(v)) {
                 const auto k = NumberImmediate(v);
                 if (!k) {
-                    ReportError("Costante numerica non ammessa");
+                    ReportError(kConstantNotAllowed);
                     return;
                 }
                 lines = PortWithConstant(op, input, NumberValue(v) == 0, *k, f);

@@ -55,7 +55,7 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
             const auto kl = Translator::NumberImmediate(l);
             const auto kr = Translator::NumberImmediate(r);
             if (!kl || !kr) {
-                ReportError("Costante numerica non ammessa");
+                ReportError(kConstantNotAllowed);
                 return;
             }
             lines = {"MOVLW " + *kl, "MOVWF " + target, "MOVLW " + *kr,
@@ -66,7 +66,7 @@ void Translator::TranslateLogicalAssignment(int k, int equalsPos) {
         if (IsVariable(l) && IsNumber(r)) {
             const auto kr = Translator::NumberImmediate(r);
             if (!kr) {
-                ReportError("Costante numerica non ammessa");
+                ReportError(kConstantNotAllowed);
                 return;
             }
             lines = {"MOVLW " + *kr, instruction + l + " , W", "MOVWF " + target};

@@ -15,16 +15,12 @@ namespace tavolux {
 using text::BeginsWithWord;
 using text::Contains;
 using text::InStr;
+using text::IsNameCharacter;
 using text::Mid;
 using text::StartsWith;
 using text::Trim;
 
 namespace {
-
-bool IsNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '#' || static_cast<unsigned char>(c) >= 0x80;
-}
 
 // The words of a statement: runs of name characters.
 std::vector<std::string> Words(std::string_view statement) {

@@ -101,7 +101,7 @@ void Translator::TranslatePortStatement(int k) {
         if (!IsPortName(p)) return ReportError("Istruzione OUTPUT non riconosciuta");
         if (IsNumber(x)) {
             const auto value = NumberImmediate(x);
-            if (!value) return ReportError("Costante numerica non ammessa");
+            if (!value) return ReportError(kConstantNotAllowed);
             lines = {"MOVLW " + *value, "MOVWF Reg_Port" + p};
         } else if (IsVariable(x)) {
             lines = {"MOVF " + x + " , W", "MOVWF Reg_Port" + p};

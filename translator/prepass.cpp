@@ -12,7 +12,6 @@
 // which become blanks everywhere, nothing in it is upper-cased, rewritten,
 // taken for a comment, a separator or a parenthesis.
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,18 +91,11 @@ bool IsOneOf(char c, std::string_view set) {
     return set.find(c) != std::string_view::npos;
 }
 
-// A character of a name: a letter (any byte above 127 counts as one), a
-// digit or "_".
-bool IsNameCharacter(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u > 127 || std::isalnum(u) != 0 || c == '_';
-}
-
 // A binary literal begins at "B'" (either case) where the B starts a word:
 // "B'0101'" and "X=B'1'", not the end of a name followed by a comment ("LAB'").
 bool BeginsBinaryLiteral(std::string_view s, size_t i) {
     return i + 1 < s.size() && (s[i] == 'B' || s[i] == 'b') && s[i + 1] == '\'' &&
-           (i == 0 || !IsNameCharacter(s[i - 1]));
+           (i == 0 || !text::IsNameCharacter(s[i - 1]));
 }
 
 // The character literal "ASC(" (either case) at i: the position just after

@@ -48,7 +48,7 @@ const FixedStatement kFixedStatements[] = {
 
 // The three handler statements and the dispatcher entry each one appends.
 // A source's number is its place in TimerSurvey::handlers.
-enum class Source { kTimer, kExternal, kLine };
+using Source = InterruptSource;
 
 struct HandlerStatement {
     const char* prefix;
@@ -61,27 +61,17 @@ constexpr HandlerStatement kHandlers[] = {
     {"ON LINE INTERRUPT CALL ", Source::kLine},
 };
 
-// The statements that switch a source on, and the lines that clear its flag
-// and enable it. Reading port B ends a change of its lines that came while
-// the interrupt was off, before its flag is cleared.
+// The statements that switch a source on.
 struct SwitchOn {
     const char* statement;
     Source source;
-    std::vector<const char*> lines;
 };
 
-const SwitchOn kSwitchesOn[] = {
-    {"SET TIMER ON", Source::kTimer, {"BCF Reg_Intcon , Bit_2", "BSF Reg_Intcon , Bit_5"}},
-    {"SET EXTERNAL INTERRUPT ON",
-     Source::kExternal,
-     {"BCF Reg_Intcon , Bit_1", "BSF Reg_Intcon , Bit_4"}},
-    {"SET LINE INTERRUPT ON",
-     Source::kLine,
-     {"MOVF Reg_PortB , W", "BCF Reg_Intcon , Bit_0", "BSF Reg_Intcon , Bit_3"}},
+constexpr SwitchOn kSwitchesOn[] = {
+    {"SET TIMER ON", Source::kTimer},
+    {"SET EXTERNAL INTERRUPT ON", Source::kExternal},
+    {"SET LINE INTERRUPT ON", Source::kLine},
 };
-
-// The timer interrupt switched back on after a change of the timer's set-up.
-const std::vector<std::string> kTimerBackOn = {"BCF Reg_Intcon , Bit_2", "BSF Reg_Intcon , Bit_5"};
 
 bool& SourceFlag(RunState& s, Source source) {
     switch (source) {
@@ -170,6 +160,18 @@ std::optional<int> RateExponent(const std::string& r) {
 
 }  // namespace
 
+std::vector<std::string> Translator::SwitchOnLines(InterruptSource source) {
+    switch (source) {
+        case InterruptSource::kTimer:
+            return {"BCF Reg_Intcon , Bit_2", "BSF Reg_Intcon , Bit_5"};
+        case InterruptSource::kExternal:
+            return {"BCF Reg_Intcon , Bit_1", "BSF Reg_Intcon , Bit_4"};
+        case InterruptSource::kLine:
+            break;
+    }
+    return {"MOVF Reg_PortB , W", "BCF Reg_Intcon , Bit_0", "BSF Reg_Intcon , Bit_3"};
+}
+
 void Translator::TranslateTimerStatement(int k) {
     const std::string statement = Line(k);
 
@@ -204,6 +206,8 @@ void Translator::TranslateTimerStatement(int k) {
         return survey.handlers[static_cast<size_t>(source)];
     };
     const auto hasTimerHandler = [&hasHandler]() { return hasHandler(Source::kTimer); };
+    // The timer interrupt switched back on after a change of the timer's set-up.
+    const std::vector<std::string> timerBackOn = SwitchOnLines(Source::kTimer);
 
     // SET INIT TIMER TO x: the value the timer restarts from after each overflow.
     if (StartsWith(statement, "SET INIT TIMER TO")) {
@@ -304,7 +308,7 @@ void Translator::TranslateTimerStatement(int k) {
             }
         }
         lines.insert(lines.end(), {"BCF Reg_Status2, Bit_5", "CLRF Reg_Tmr0"});
-        if (hasTimerHandler()) lines.insert(lines.end(), kTimerBackOn.begin(), kTimerBackOn.end());
+        if (hasTimerHandler()) lines.insert(lines.end(), timerBackOn.begin(), timerBackOn.end());
         ReplaceWithInstructions(k, lines);
         return;
     }
@@ -315,7 +319,7 @@ void Translator::TranslateTimerStatement(int k) {
             "BCF Reg_Intcon , Bit_5", "BSF Reg_Status , Bit_5",
             statement == "SET INTERNAL CLOCK" ? "BCF Reg_Option , Bit_5" : "BSF Reg_Option , Bit_5",
             "BCF Reg_Status2, Bit_5"};
-        if (hasTimerHandler()) lines.insert(lines.end(), kTimerBackOn.begin(), kTimerBackOn.end());
+        if (hasTimerHandler()) lines.insert(lines.end(), timerBackOn.begin(), timerBackOn.end());
         ReplaceWithInstructions(k, lines);
         return;
     }
@@ -330,7 +334,7 @@ void Translator::TranslateTimerStatement(int k) {
                         Trim(HandlerPrefix(on.source)));
             return;
         }
-        ReplaceWithInstructions(k, std::vector<std::string>(on.lines.begin(), on.lines.end()));
+        ReplaceWithInstructions(k, SwitchOnLines(on.source));
         return;
     }
 

@@ -39,6 +39,10 @@ inline constexpr int kEepromLast = 63;
 inline constexpr const char* kEepromRange =
     "Indirizzo della memoria EEPROM fuori dall'intervallo 0-63";
 
+// The report of a constant no byte holds, wherever the program uses a byte
+// (see Translator::ByteConstant).
+inline constexpr const char* kConstantNotAllowed = "Costante numerica non ammessa";
+
 // The report of a CONFIG or RECONFIG whose direction is neither INPUT nor OUTPUT.
 inline constexpr const char* kUnknownDirection =
     "Impossibile determinare se configurazione di Input o Output";
@@ -71,6 +75,10 @@ inline std::string FreeDynVarPool() {
     for (int k = 1; k <= kDynVarCount; ++k) pool.push_back(static_cast<char>(k));
     return pool;
 }
+
+// The chip's three interrupt sources: TMR0's overflow, an edge on B0, a
+// change of B4-B7.
+enum class InterruptSource { kTimer, kExternal, kLine };
 
 // What the timer and interrupt statements need to know of the whole
 // program: which sources have a handler (an ON ... INTERRUPT CALL anywhere
@@ -355,6 +363,12 @@ class Translator {
     // shift_wait.cpp, write_eeprom.cpp. Each replaces the statement in slot k.
     void TranslatePortStatement(int k);
     void TranslateTimerStatement(int k);
+    // The instructions that switch a source's interrupt on, at start-up and
+    // by the statements. A flag is raised by its event whether its source is
+    // on or not: it is cleared first, so that an event that came while the
+    // source was off does not run the handler; for B4-B7 a read of port B
+    // first ends a change that came meanwhile.
+    static std::vector<std::string> SwitchOnLines(InterruptSource source);
     void TranslateShiftRotate(int k);
     void TranslateWait(int k);
     void TranslateWrite(int k);

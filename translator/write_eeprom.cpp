@@ -42,7 +42,7 @@ void Translator::TranslateWrite(int k) {
             if (value) {
                 lines.push_back("MOVLW " + FormatHexLiteral(*value));
             } else {
-                ReportError("Costante numerica non ammessa");
+                ReportError(kConstantNotAllowed);
             }
         } else if (IsVariable(item)) {
             lines.push_back("MOVF " + item + " , W");

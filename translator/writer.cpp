@@ -3,6 +3,7 @@
 // routines and END.
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basic_text.h"
@@ -213,10 +214,9 @@ void Translator::WriteAsmProgram() {
     // 11. Port set-up.
     for (const std::string& line : S.ArrayCONFIG) EmitLine(line);
 
-    // 12. Interrupt enables, each source's flag cleared first. The timer
-    // takes the prescaler (1:256) from the watchdog, which holds it from
-    // reset: the watchdog is cleared before it loses the prescaler. Reading
-    // port B ends a change of its lines before their flag is cleared.
+    // 12. Interrupt enables. The timer takes the prescaler (1:256) from the
+    // watchdog, which holds it from reset: the watchdog is cleared before it
+    // loses the prescaler.
     if (S.Flag_Interrupt) {
         if (S.Flag_IntTimer) {
             EmitLine("        BSF Reg_Status , Bit_5");
@@ -229,17 +229,14 @@ void Translator::WriteAsmProgram() {
             EmitLine("        BCF Reg_Option , Bit_5");
             EmitLine("        BCF Reg_Status2, Bit_5");
             EmitLine("        CLRF Reg_Tmr0");
-            EmitLine("        BCF Reg_Intcon , Bit_2");
-            EmitLine("        BSF Reg_Intcon , Bit_5");
         }
-        if (S.Flag_IntExternal) {
-            EmitLine("        BCF Reg_Intcon , Bit_1");
-            EmitLine("        BSF Reg_Intcon , Bit_4");
-        }
-        if (S.Flag_IntLine) {
-            EmitLine("        MOVF Reg_PortB , W");
-            EmitLine("        BCF Reg_Intcon , Bit_0");
-            EmitLine("        BSF Reg_Intcon , Bit_3");
+        const std::pair<bool, InterruptSource> sources[] = {
+            {S.Flag_IntTimer, InterruptSource::kTimer},
+            {S.Flag_IntExternal, InterruptSource::kExternal},
+            {S.Flag_IntLine, InterruptSource::kLine}};
+        for (const auto& [on, source] : sources) {
+            if (!on) continue;
+            for (const std::string& line : SwitchOnLines(source)) EmitLine("        " + line);
         }
         EmitLine("        BSF Reg_Intcon , Bit_7");
     }
